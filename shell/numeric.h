@@ -1,0 +1,78 @@
+// Numeric types, the three run-time faults and the text conversions that every
+// tool uses. Plain C++: no Qt, so the core can be tested without an application.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+namespace ordevix {
+
+using Integer = std::int16_t;
+using Long = std::int32_t;
+using Single = float;
+using Double = double;
+// Texts are UTF-16, as the controls hold them.
+using Text = std::u16string;
+
+enum class FaultKind { TypeMismatch, Overflow, Arithmetic };
+
+// The one exception type for the program's run-time faults. The form host's
+// dispatcher catches it at the handler boundary and reports it.
+class Fault : public std::exception {
+public:
+    explicit Fault(FaultKind kind) noexcept : kind_(kind) {}
+    FaultKind kind() const noexcept { return kind_; }
+    const char* what() const noexcept override;
+
+private:
+    FaultKind kind_;
+};
+
+[[noreturn]] void raise(FaultKind kind);
+
+// The user's regional settings, passed to every conversion that depends on
+// them; nothing reads a global locale behind the caller's back.
+struct RegionalSettings {
+    char16_t decimalSeparator = u'.';
+    char16_t thousandsSeparator = u',';
+
+    static constexpr RegionalSettings period() { return {u'.', u','}; }
+    static constexpr RegionalSettings comma() { return {u',', u'.'}; }
+};
+
+// --- readers ---
+Double TextValue(const Text& text);
+// TextValue that also takes the regional decimal separator as the decimal point.
+Double RegionalTextValue(const Text& text, const RegionalSettings& regional);
+Double TextToDouble(const Text& text, const RegionalSettings& regional);
+Integer TextToInteger(const Text& text, const RegionalSettings& regional);
+Long TextToLong(const Text& text, const RegionalSettings& regional);
+
+// --- writers ---
+Text IntegerToText(Integer n);
+Text DoubleToText(Double x, const RegionalSettings& regional);
+Text NumberToSignedText(Integer n);
+Text NumberToSignedText(Single x);
+Text NumberToSignedText(Double x);
+
+// --- numeric helpers ---
+Integer RoundToInteger(Double x);
+Long RoundToLong(Double x);
+Double RaisePower(Double x, Double y);
+Double WholePart(Double x);
+
+// The floating-point check: a result that is infinite or not a number came from
+// a division by zero, an overflow or an invalid operation.
+Double CheckFloat(Double result);
+// Stores a Double into a Single; a value beyond the Single range is the
+// arithmetic fault.
+Single StoreSingle(Double x);
+
+// Whole-number arithmetic wraps; division truncates toward zero.
+constexpr Integer WrapInteger(std::int32_t v) noexcept { return static_cast<Integer>(v); }
+constexpr Long WrapLong(std::int64_t v) noexcept { return static_cast<Long>(v); }
+Integer DivideInteger(Integer a, Integer b);
+Long DivideLong(Long a, Long b);
+
+} // namespace ordevix
