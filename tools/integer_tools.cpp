@@ -1,1 +1,41 @@
-// placeholder
+#include "tools/integer_tools.h"
+
+namespace ordevix {
+
+std::vector<Integer> factorear(Integer n) {
+    std::vector<Integer> factores;
+    Integer resto = n;
+    Integer divisor = 2;
+    // Trial divisors run until nothing is left to factor, so a prime is found as
+    // its own factor. The same divisor is tried again after each hit.
+    while (resto > 1) {
+        if (resto % divisor == 0) {
+            factores.push_back(divisor);
+            resto = static_cast<Integer>(resto / divisor);
+        } else {
+            ++divisor;
+        }
+    }
+    factores.push_back(1);
+    return factores;
+}
+
+Divisibility esDivisible(const Text& dividendo, const Text& divisor,
+                         const RegionalSettings& regional) {
+    if (!(TextValue(dividendo) > 0)) {
+        return Divisibility::Refused;
+    }
+    if (!(TextValue(divisor) > 0)) {
+        return Divisibility::Refused;
+    }
+    const Double dividendoDouble = TextToDouble(dividendo, regional);
+    const Double divisorDouble = TextToDouble(divisor, regional);
+    const Double cociente = CheckFloat(dividendoDouble / divisorDouble);
+    const Long dividendoLong = TextToLong(dividendo, regional);
+    const Long divisorLong = TextToLong(divisor, regional);
+    const Long cocienteEntero = DivideLong(dividendoLong, divisorLong);
+    return cociente == static_cast<Double>(cocienteEntero) ? Divisibility::Divisible
+                                                           : Divisibility::NotDivisible;
+}
+
+} // namespace ordevix
