@@ -1,1 +1,33 @@
-// placeholder
+#include "quadratic/frmCuadraticas.h"
+
+namespace ordevix {
+
+namespace {
+
+// clang-format off
+constexpr Control kControls[] = {
+//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
+    {Kind::TextBox, "txtValorA", "", 1440, 720, 855, 405, 0, kWindowFont, kNoRole, nullptr, "Coeficiente a"},
+    {Kind::TextBox, "txtValorB", "", 2640, 720, 855, 375, 1, kWindowFont, kNoRole, nullptr, "Coeficiente b"},
+    {Kind::TextBox, "txtValorC", "", 3840, 720, 855, 375, 2, kWindowFont, kNoRole, nullptr, "Coeficiente c"},
+    {Kind::CommandButton, "cmdCalcular", "Calcular", 2280, 1200, 1455, 735, 3, kWindowFont, kDefault},
+    {Kind::CommandButton, "Command3", "INICIO", 1920, 4440, 975, 495, 4, kTimes825, kNoRole},
+    {Kind::Label, "lblSalida", "", 960, 2160, 4335, 735, 5, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command2", "SALIR", 3000, 4440, 975, 495, 6, kTimes825, kCancel},
+    {Kind::Label, "Label1", "AX2", 1560, 360, 615, 255, 7, kWindowFont, kNoRole},
+    {Kind::Label, "Label2", "BX", 2640, 360, 735, 255, 8, kWindowFont, kNoRole},
+    {Kind::Label, "Label3", "C", 3960, 360, 495, 255, 9, kWindowFont, kNoRole},
+    {Kind::Label, "Label4", "Esta aplicación permite conocer las raíces de las funciones cuadráticas.", 600, 3120, 5415, 1095, 10, kWindowFont, kNoRole},
+};
+// clang-format on
+
+} // namespace
+
+const FormDescription frmCuadraticas::description{
+    "frmCuadraticas",   "Funciones cuadráticas", 6555,     5115, kMsSansSerif825,
+    Placement::Centred, ":/icons/lapiz.svg",     kControls};
+
+frmCuadraticas::frmCuadraticas(FormHost& host)
+    : ToolForm(host, description, "Command3", "Command2") {}
+
+} // namespace ordevix

@@ -1,1 +1,365 @@
-// placeholder
+#include "shell/form.h"
+
+#include "shell/frmIndex.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace ordevix {
+
+namespace {
+
+QFont makeFont(const Font& font) {
+    QFont qfont(QString::fromUtf8(font.face));
+    qfont.setPointSizeF(font.points);
+    qfont.setWeight(QFont::Normal);
+    qfont.setItalic(false);
+    return qfont;
+}
+
+QRect twipsRect(const Control& c) {
+    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+            twipsToPixels(c.height)};
+}
+
+// A caption too wide for its button is broken into two lines at a blank.
+QString fitCaption(const QString& caption, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    const int room = width - 8;
+    QString plain = caption;
+    plain.remove(QLatin1Char('&'));
+    const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '));
+    if (metrics.horizontalAdvance(plain) <= room || blank < 0)
+        return caption;
+    return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
+}
+
+// The number form of Print: a sign position, the digits, one blank.
+QString printForm(Integer n) {
+    const int value = n;
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
+           QString::number(value < 0 ? -value : value) + QLatin1Char(' ');
+}
+
+} // namespace
+
+// The client area: the controls lie on it and Print draws on it. Printed lines
+// are not retained contents, so hiding the window forgets them.
+class PrintSurface : public QWidget {
+public:
+    explicit PrintSurface(QWidget* parent) : QWidget(parent) {}
+
+    void print(const QString& line, Integer value) {
+        lines_.push_back({printY_, line, value});
+        printY_ += fontMetrics().lineSpacing();
+        changed();
+    }
+    void cls() {
+        lines_.clear();
+        printY_ = 0;
+        changed();
+    }
+    void forget() {
+        if (lines_.empty())
+            return;
+        lines_.clear();
+        changed();
+    }
+    int printY() const { return printY_; }
+    std::vector<QString> lines() const {
+        std::vector<QString> out;
+        for (const Line& line : lines_)
+            out.push_back(line.text);
+        return out;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (lines_.empty())
+            return;
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        const int ascent = fontMetrics().ascent();
+        for (const Line& line : lines_)
+            painter.drawText(0, line.y + ascent, line.text);
+    }
+
+private:
+    struct Line {
+        int y;
+        QString text;
+        Integer value;
+    };
+
+    // Screen readers get the printed numbers, one per line.
+    void changed() {
+        QStringList numbers;
+        for (const Line& line : lines_)
+            numbers << QString::number(line.value);
+        setAccessibleDescription(numbers.join(QLatin1Char('\n')));
+        update();
+    }
+
+    std::vector<Line> lines_;
+    int printY_ = 0;
+};
+
+Form::Form(FormHost& host, const FormDescription& description)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      host_(host), description_(description) {
+    build();
+}
+
+Form::~Form() = default;
+
+void Form::build() {
+    setObjectName(QString::fromUtf8(description_.name));
+    setWindowTitle(QString::fromUtf8(description_.caption));
+    setFont(makeFont(description_.font));
+    if (description_.icon)
+        setWindowIcon(QIcon(QString::fromUtf8(description_.icon)));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The frame is fixed: the window takes exactly the size of its client area.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    surface_ = new PrintSurface(this);
+    surface_->setObjectName(QStringLiteral("surface"));
+    surface_->setAccessibleName(QString::fromUtf8(description_.caption));
+    surface_->setFixedSize(twipsToPixels(description_.clientWidth),
+                           twipsToPixels(description_.clientHeight));
+    if (!description_.menu.empty())
+        buildMenu(this, layout);
+    layout->addWidget(surface_);
+
+    std::vector<const Control*> byTab;
+    for (const Control& c : description_.controls) {
+        QWidget* widget = nullptr;
+        const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
+        switch (c.kind) {
+        case Kind::Label: {
+            auto* label = new QLabel(caption, surface_);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setTextFormat(Qt::PlainText);
+            widget = label;
+            break;
+        }
+        case Kind::TextBox: {
+            auto* edit = new QLineEdit(caption, surface_);
+            if (c.accessibleName)
+                edit->setAccessibleName(QString::fromUtf8(c.accessibleName));
+            widget = edit;
+            break;
+        }
+        case Kind::CommandButton: {
+            const QFont buttonFont = c.font.face ? makeFont(c.font) : font();
+            auto* button =
+                new QPushButton(fitCaption(caption, buttonFont, twipsToPixels(c.width)), surface_);
+            button->setAutoDefault(false);
+            if (c.roles & kDefault) {
+                button->setDefault(true);
+                defaultButton_ = button;
+            }
+            if (c.roles & kCancel)
+                cancelButton_ = button;
+            widget = button;
+            break;
+        }
+        case Kind::CheckBox:
+            widget = new QCheckBox(caption, surface_);
+            break;
+        }
+        widget->setObjectName(QString::fromUtf8(c.name));
+        widget->setGeometry(twipsRect(c));
+        if (c.font.face)
+            widget->setFont(makeFont(c.font));
+        if (c.toolTip)
+            widget->setToolTip(QString::fromUtf8(c.toolTip));
+        if (c.kind != Kind::Label)
+            byTab.push_back(&c);
+    }
+
+    std::sort(byTab.begin(), byTab.end(),
+              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    for (size_t k = 1; k < byTab.size(); ++k)
+        QWidget::setTabOrder(control(byTab[k - 1]->name), control(byTab[k]->name));
+}
+
+void Form::buildMenu(QWidget* menuHost, QVBoxLayout* layout) {
+    auto* bar = new QMenuBar(menuHost);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    QMenu* current = nullptr;
+    const char* currentName = nullptr;
+    for (const MenuItem& item : description_.menu) {
+        if (!current || std::string_view(currentName) != item.menuName) {
+            current = bar->addMenu(QString::fromUtf8(item.menuCaption));
+            current->setObjectName(QString::fromUtf8(item.menuName));
+            currentName = item.menuName;
+        }
+        QAction* action = current->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromUtf8(item.name));
+        action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        // Shortcuts must work while the menu is closed.
+        addAction(action);
+    }
+    layout->setMenuBar(bar);
+}
+
+QWidget* Form::control(const char* name) const {
+    return surface_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
+
+QWidget* Form::surface() const {
+    return surface_;
+}
+
+QPoint Form::printPosition() const {
+    return {0, surface_->printY()};
+}
+
+QWidget* Form::firstFocus() const {
+    const Control* best = nullptr;
+    for (const Control& c : description_.controls) {
+        if (c.kind == Kind::Label || !control(c.name)->isEnabled())
+            continue;
+        if (!best || c.tabIndex < best->tabIndex)
+            best = &c;
+    }
+    return best ? control(best->name) : nullptr;
+}
+
+Text Form::text(const char* textBox) const {
+    return static_cast<QLineEdit*>(control(textBox))->text().toStdU16String();
+}
+
+void Form::setText(const char* textBox, const Text& text) {
+    static_cast<QLineEdit*>(control(textBox))->setText(QString::fromStdU16String(text));
+}
+
+Text Form::caption(const char* label) const {
+    return static_cast<QLabel*>(control(label))->text().toStdU16String();
+}
+
+void Form::setCaption(const char* label, const Text& caption) {
+    auto* widget = static_cast<QLabel*>(control(label));
+    const QString text = QString::fromStdU16String(caption);
+    // The searches rewrite their progress label at every candidate.
+    if (widget->text() != text)
+        widget->setText(text);
+}
+
+bool Form::enabled(const char* textBox) const {
+    return control(textBox)->isEnabled();
+}
+
+void Form::setEnabled(const char* textBox, bool enabled) {
+    control(textBox)->setEnabled(enabled);
+}
+
+int Form::value(const char* checkBox) const {
+    return static_cast<QCheckBox*>(control(checkBox))->isChecked() ? 1 : 0;
+}
+
+void Form::Print(Integer n) {
+    surface_->print(printForm(n), n);
+}
+
+void Form::Cls() {
+    surface_->cls();
+}
+
+std::vector<QString> Form::printedLines() const {
+    return surface_->lines();
+}
+
+void Form::bindClick(const char* name, std::function<void()> handler) {
+    const QString objectName = QString::fromUtf8(name);
+    auto run = [this, handler = std::move(handler)](const void* key) {
+        host_.dispatch(key, handler);
+    };
+    if (auto* button = surface_->findChild<QAbstractButton*>(objectName)) {
+        connect(button, &QAbstractButton::clicked, this, [run, button] { run(button); });
+    } else if (auto* action = findChild<QAction*>(objectName)) {
+        connect(action, &QAction::triggered, this, [run, action] { run(action); });
+    }
+}
+
+void Form::Form_Unload() {
+    host_.End();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A focused button takes Enter; otherwise the default button, if any.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QAbstractButton* target = focused ? focused : defaultButton_;
+        if (target && target->isEnabled()) {
+            target->click();
+            return;
+        }
+        break;
+    }
+    case Qt::Key_Escape:
+        if (cancelButton_ && cancelButton_->isEnabled()) {
+            cancelButton_->click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // The window is never destroyed while the program runs: closing it means End.
+    event->ignore();
+    host_.dispatch(this, [this] { Form_Unload(); });
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    surface_->forget();
+    QWidget::hideEvent(event);
+}
+
+ToolForm::ToolForm(FormHost& host, const FormDescription& description, const char* inicio,
+                   const char* salir)
+    : Form(host, description) {
+    onClick(inicio, &ToolForm::inicio);
+    onClick(salir, &ToolForm::salir);
+}
+
+void ToolForm::inicio() {
+    host().Show(host().form<frmIndex>());
+    host().Hide(*this);
+}
+
+void ToolForm::salir() {
+    host().End();
+}
+
+} // namespace ordevix

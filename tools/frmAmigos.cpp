@@ -1,1 +1,30 @@
-// placeholder
+#include "tools/frmAmigos.h"
+
+namespace ordevix {
+
+namespace {
+
+// clang-format off
+constexpr Control kControls[] = {
+//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
+    {Kind::TextBox, "Text1", "", 960, 240, 1215, 375, 0, kWindowFont, kNoRole, nullptr, "Primer número"},
+    {Kind::TextBox, "Text2", "", 2400, 240, 1215, 375, 1, kWindowFont, kNoRole, nullptr, "Segundo número"},
+    {Kind::CommandButton, "Command1", "Calcular", 1680, 720, 1215, 615, 2, kWindowFont, kDefault},
+    {Kind::Label, "Label1", "", 960, 1440, 1575, 615, 3, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command2", "SALIR", 1680, 2520, 975, 495, 4, kTimes825, kCancel},
+    {Kind::Label, "Label2", "", 2760, 1440, 1335, 735, 5, kWindowFont, kNoRole},
+    {Kind::CheckBox, "Check1", "Automático", 2880, 2520, 1215, 375, 6, kWindowFont, kNoRole},
+    {Kind::Label, "Label3", "Dos números son amigos cuando la suma de los divisores de uno es igual al otro número y viceversa. Para que sean amigos los dos deben ser perfectos. Si la casilla Automático esta activada, el programa devolverá los siguientes amigos, con la condición de que sean diferentes números. Sino, devolverá si son o no los dos números ingresados.", 360, 3240, 4935, 1575, 7, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command3", "INICIO", 600, 2520, 975, 495, 8, kTimes825, kNoRole},
+};
+// clang-format on
+
+} // namespace
+
+const FormDescription frmAmigos::description{
+    "frmAmigos",        "Números amigos",   5775,     5565, kMsSansSerif825,
+    Placement::Centred, ":/icons/cara.svg", kControls};
+
+frmAmigos::frmAmigos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {}
+
+} // namespace ordevix

@@ -1,1 +1,26 @@
-// placeholder
+#include "tools/frmFactoreo.h"
+
+namespace ordevix {
+
+namespace {
+
+// clang-format off
+constexpr Control kControls[] = {
+//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
+    {Kind::TextBox, "Text1", "", 1800, 360, 2055, 495, 0, kWindowFont, kNoRole, nullptr, "Número a factorear"},
+    {Kind::CommandButton, "Command1", "Calcular", 1800, 1200, 2055, 735, 1, kWindowFont, kDefault},
+    {Kind::CommandButton, "cmdSalir", "SALIR", 2760, 4920, 975, 495, 2, kTimes825, kCancel},
+    {Kind::CommandButton, "cmdInicio", "INICIO", 1680, 4920, 975, 495, 3, kTimes825, kNoRole},
+    {Kind::Label, "Label1", "Esta aplicación permite conocer todos los divisores del número, lo que ayuda en otras aplicaciones como en m.c.m. o el m.c.d..", 600, 2400, 4335, 1335, 4, kWindowFont, kNoRole},
+};
+// clang-format on
+
+} // namespace
+
+const FormDescription frmFactoreo::description{
+    "frmFactoreo",      "Factoreador",          6000,     5775, kMsSansSerif825,
+    Placement::Centred, ":/icons/bombilla.svg", kControls};
+
+frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, description, "cmdInicio", "cmdSalir") {}
+
+} // namespace ordevix

@@ -1,1 +1,28 @@
-// placeholder
+#include "tools/frmPrimos.h"
+
+namespace ordevix {
+
+namespace {
+
+// clang-format off
+constexpr Control kControls[] = {
+//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
+    {Kind::TextBox, "Text1", "", 1680, 600, 1335, 495, 0, kWindowFont, kNoRole, nullptr, "Número"},
+    {Kind::CommandButton, "Command1", "Calcular", 1680, 1200, 1335, 495, 1, kWindowFont, kDefault},
+    {Kind::CheckBox, "Check1", "Automático", 3720, 1320, 1575, 495, 2, kWindowFont, kNoRole},
+    {Kind::Label, "Label1", "", 1680, 1920, 1335, 495, 3, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command2", "SALIR", 2160, 4080, 975, 495, 4, kTimes825, kCancel},
+    {Kind::CommandButton, "Command3", "INICIO", 1080, 4080, 975, 495, 5, kTimes825, kNoRole},
+    {Kind::Label, "Label2", "Un número es primo cuando solamente es divisible por 1 y por sí mismo. Si la opción automático está activada, el programa mostará los números primos uno por uno; sino responderá si el número ingresado es primo o no.", 120, 2760, 5175, 1095, 6, kWindowFont, kNoRole},
+};
+// clang-format on
+
+} // namespace
+
+const FormDescription frmPrimos::description{
+    "frmPrimos",        "Números Primos",     5490,     5130, kMsSansSerif825,
+    Placement::Centred, ":/icons/puntos.svg", kControls};
+
+frmPrimos::frmPrimos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {}
+
+} // namespace ordevix

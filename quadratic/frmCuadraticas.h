@@ -1,0 +1,14 @@
+// Quadratic root solver: the roots of a·x² + b·x + c in single precision.
+#pragma once
+
+#include "shell/form.h"
+
+namespace ordevix {
+
+class frmCuadraticas : public ToolForm {
+public:
+    explicit frmCuadraticas(FormHost& host);
+    static const FormDescription description;
+};
+
+} // namespace ordevix

@@ -1,0 +1,99 @@
+// A window of the program, built from its description. Handlers touch their
+// controls only through the property accessors below, by control name.
+#pragma once
+
+#include "shell/formdesc.h"
+#include "shell/formhost.h"
+#include "shell/numeric.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace ordevix {
+
+class PrintSurface;
+
+class Form : public QWidget {
+public:
+    Form(FormHost& host, const FormDescription& description);
+    ~Form() override;
+
+    const FormDescription& description() const { return description_; }
+    FormHost& host() const { return host_; }
+
+    // Control properties, as the handlers use them.
+    Text text(const char* textBox) const;
+    void setText(const char* textBox, const Text& text);
+    Text caption(const char* label) const;
+    void setCaption(const char* label, const Text& caption);
+    bool enabled(const char* textBox) const;
+    void setEnabled(const char* textBox, bool enabled);
+    int value(const char* checkBox) const;
+
+    // Printing on the window's surface.
+    void Print(Integer n);
+    void Cls();
+    // The texts printed since the last Cls that are still on the surface.
+    std::vector<QString> printedLines() const;
+    QWidget* surface() const;
+    // Where the next printed line goes, in pixels of the client area.
+    QPoint printPosition() const;
+
+    // The controls of the table, by name (nullptr if there is none).
+    QWidget* control(const char* name) const;
+    QAbstractButton* defaultButton() const { return defaultButton_; }
+    QAbstractButton* cancelButton() const { return cancelButton_; }
+
+    bool shownBefore() const { return shownBefore_; }
+    void markShown() { shownBefore_ = true; }
+    // The focusable control with the lowest TabIndex.
+    QWidget* firstFocus() const;
+
+protected:
+    // Wires a button, check box or menu item to a handler of the window; the
+    // handler runs through the host's dispatcher.
+    template <class W> void onClick(const char* name, void (W::*handler)()) {
+        bindClick(name, [this, handler] { (static_cast<W*>(this)->*handler)(); });
+    }
+    void bindClick(const char* name, std::function<void()> handler);
+
+    // Closing the window through its frame ends the program.
+    virtual void Form_Unload();
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void build();
+    void buildMenu(QWidget* menuHost, QVBoxLayout* layout);
+
+    FormHost& host_;
+    const FormDescription& description_;
+    PrintSurface* surface_ = nullptr;
+    QAbstractButton* defaultButton_ = nullptr;
+    QAbstractButton* cancelButton_ = nullptr;
+    bool shownBefore_ = false;
+};
+
+// A tool window: its "INICIO" goes back to the main menu and its "SALIR" ends
+// the program.
+class ToolForm : public Form {
+public:
+    ToolForm(FormHost& host, const FormDescription& description, const char* inicio,
+             const char* salir);
+
+private:
+    void inicio();
+    void salir();
+};
+
+} // namespace ordevix

@@ -1,0 +1,115 @@
+// The form host: the one door between the windows' handlers and Qt. It keeps one
+// instance of each window, shows and hides them, ends the program, shows message
+// boxes, lets pending events in (DoEvents) and runs every handler through one
+// dispatcher that reports the run-time faults.
+#pragma once
+
+#include "shell/numeric.h"
+
+#include <QString>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+class QApplication;
+
+namespace ordevix {
+
+class Form;
+
+// Thrown by End to unwind the running handlers; only the dispatcher catches it.
+// Deliberately not a std::exception, so nothing else swallows it.
+struct EndRequest {};
+
+class FormHost {
+public:
+    using Clock = std::chrono::steady_clock;
+    using MessageSink = std::function<void(const QString&)>;
+
+    // A click that would start this many nested runs of one handler plus one is
+    // ignored, so a held Enter key cannot exhaust the stack.
+    static constexpr int kMaxNesting = 16;
+
+    static FormHost& instance();
+
+    FormHost();
+    ~FormHost();
+    FormHost(const FormHost&) = delete;
+    FormHost& operator=(const FormHost&) = delete;
+
+    // The one instance of a window class, created on first reference.
+    template <class W> W& form() {
+        std::unique_ptr<Form>& slot = forms_[std::type_index(typeid(W))];
+        if (!slot) {
+            slot = std::make_unique<W>(*this);
+            order_.push_back(slot.get());
+        }
+        return static_cast<W&>(*slot);
+    }
+    // Every window built so far, in order of creation.
+    const std::vector<Form*>& forms() const { return order_; }
+
+    void Show(Form& form);
+    void Hide(Form& form);
+    [[noreturn]] void End();
+    void MsgBox(const Text& prompt);
+    void MsgBox(const QString& prompt);
+
+    // Called at every step of the long loops: a countdown, then a clock check,
+    // and only when a few milliseconds have gone by a pass of the event loop.
+    void DoEvents() {
+        if (--countdown_ > 0) [[likely]]
+            return;
+        pump();
+    }
+
+    // Runs one event handler: reports the run-time faults, absorbs End and caps
+    // the nesting of one handler inside itself.
+    void dispatch(const void* handlerKey, const std::function<void()>& handler);
+
+    const RegionalSettings& regional() const { return regional_; }
+    void setRegional(const RegionalSettings& regional) { regional_ = regional; }
+    static RegionalSettings systemRegional();
+
+    static QString faultMessage(FaultKind kind);
+
+    // --- seams for tests and the benchmark ---
+    void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+    void setEndHook(std::function<void()> hook) { endHook_ = std::move(hook); }
+    // stride: DoEvents calls between clock checks; interval: least time between passes.
+    void setPumpPolicy(int stride, std::chrono::nanoseconds interval);
+    // Called at every pass of the event loop that DoEvents makes, before it.
+    void setPumpProbe(std::function<void()> probe) { pumpProbe_ = std::move(probe); }
+    bool ended() const { return ended_; }
+    // Destroys every window and forgets End: a fresh program for the next test.
+    void reset();
+
+    // Fonts, translations and icon that the whole program uses.
+    static void configureApplication(QApplication& app);
+
+private:
+    void pump();
+    void reportFault(FaultKind kind);
+
+    std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
+    std::vector<Form*> order_;
+    std::unordered_map<const void*, int> nesting_;
+    RegionalSettings regional_ = RegionalSettings::period();
+    MessageSink messageSink_;
+    std::function<void()> endHook_;
+    std::function<void()> pumpProbe_;
+    bool ended_ = false;
+
+    static constexpr int kDefaultStride = 1024;
+    static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
+    int stride_ = kDefaultStride;
+    std::chrono::nanoseconds interval_ = kDefaultInterval;
+    int countdown_ = kDefaultStride;
+    Clock::time_point lastPump_{};
+};
+
+} // namespace ordevix

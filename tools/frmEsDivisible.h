@@ -1,0 +1,14 @@
+// Divisibility checker: is the first number divisible by the second?
+#pragma once
+
+#include "shell/form.h"
+
+namespace ordevix {
+
+class frmEsDivisible : public ToolForm {
+public:
+    explicit frmEsDivisible(FormHost& host);
+    static const FormDescription description;
+};
+
+} // namespace ordevix

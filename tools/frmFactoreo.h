@@ -1,0 +1,14 @@
+// Factor lister: the prime factors of a number from 2 to 10000, printed on the window.
+#pragma once
+
+#include "shell/form.h"
+
+namespace ordevix {
+
+class frmFactoreo : public ToolForm {
+public:
+    explicit frmFactoreo(FormHost& host);
+    static const FormDescription description;
+};
+
+} // namespace ordevix
