@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Ordevix.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake --preset default >/dev/null
+cmake --build --preset default --target ordevix
+exec ./build/app/ordevix
