@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test headless; ends with ctest's summary.
+# Sets up, builds and runs every test headless, in the normal build and under
+# the sanitizers; ends with ctest's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -7,3 +8,9 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
+
+# The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# with the fuzz targets of the text conversions run for a short, bounded time.
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize -j2
