@@ -39,6 +39,34 @@ const FormDescription frmCalculadora::description{
     Placement::Centred, ":/icons/grafico.svg", kControls};
 
 frmCalculadora::frmCalculadora(FormHost& host)
-    : ToolForm(host, description, "Command1", "Command2") {}
+    : ToolForm(host, description, "Command1", "Command2"), visor_(*this),
+      calculadora_(host.regional(), visor_) {
+    onClick("cmdSumar", &frmCalculadora::cmdSumar_Click);
+    onClick("cmdResta", &frmCalculadora::cmdResta_Click);
+    onClick("cmdMultip", &frmCalculadora::cmdMultip_Click);
+    onClick("cmdDiv", &frmCalculadora::cmdDiv_Click);
+    onClick("cmdDivE", &frmCalculadora::cmdDivE_Click);
+    onClick("cmdPot", &frmCalculadora::cmdPot_Click);
+    onClick("cmdRaiz", &frmCalculadora::cmdRaiz_Click);
+    onClick("cmdIgual", &frmCalculadora::cmdIgual_Click);
+    onClick("Command4", &frmCalculadora::Command4_Click);
+    onClick("Command3", &frmCalculadora::Command3_Click);
+    onClick("cmdSen", &frmCalculadora::cmdSen_Click);
+    onClick("cmdCos", &frmCalculadora::cmdCos_Click);
+    onClick("cmdTg", &frmCalculadora::cmdTg_Click);
+    onClick("cmdPi", &frmCalculadora::cmdPi_Click);
+}
+
+Text frmCalculadora::Visor::text() const {
+    return form_.text("Text1");
+}
+
+void frmCalculadora::Visor::setText(const Text& text) {
+    form_.setText("Text1", text);
+}
+
+void frmCalculadora::Visor::message(const Text& text) {
+    form_.host().MsgBox(text);
+}
 
 } // namespace ordevix

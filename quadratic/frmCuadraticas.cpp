@@ -1,5 +1,7 @@
 #include "quadratic/frmCuadraticas.h"
 
+#include "quadratic/cuadratica.h"
+
 namespace ordevix {
 
 namespace {
@@ -28,6 +30,18 @@ const FormDescription frmCuadraticas::description{
     Placement::Centred, ":/icons/lapiz.svg",     kControls};
 
 frmCuadraticas::frmCuadraticas(FormHost& host)
-    : ToolForm(host, description, "Command3", "Command2") {}
+    : ToolForm(host, description, "Command3", "Command2") {
+    onClick("cmdCalcular", &frmCuadraticas::cmdCalcular_Click);
+}
+
+void frmCuadraticas::cmdCalcular_Click() {
+    const QuadraticAnswer answer = resolverCuadratica(text("txtValorA"), text("txtValorB"),
+                                                      text("txtValorC"), host().regional());
+    // A refusal leaves the last answer on the window.
+    if (answer.isMessage())
+        host().MsgBox(answer.text);
+    else
+        setCaption("lblSalida", answer.text);
+}
 
 } // namespace ordevix

@@ -9,6 +9,9 @@ class frmCuadraticas : public ToolForm {
 public:
     explicit frmCuadraticas(FormHost& host);
     static const FormDescription description;
+
+private:
+    void cmdCalcular_Click();
 };
 
 } // namespace ordevix
