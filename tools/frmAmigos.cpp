@@ -1,5 +1,7 @@
 #include "tools/frmAmigos.h"
 
+#include "tools/integer_tools.h"
+
 namespace ordevix {
 
 namespace {
@@ -25,6 +27,51 @@ const FormDescription frmAmigos::description{
     "frmAmigos",        "Números amigos",   5775,     5565, kMsSansSerif825,
     Placement::Centred, ":/icons/cara.svg", kControls};
 
-frmAmigos::frmAmigos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {}
+frmAmigos::frmAmigos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {
+    onClick("Check1", &frmAmigos::Check1_Click);
+    onClick("Command1", &frmAmigos::Command1_Click);
+}
+
+void frmAmigos::Check1_Click() {
+    const bool automatico = value("Check1") == 1;
+    setEnabled("Text1", !automatico);
+    setEnabled("Text2", !automatico);
+    if (automatico) {
+        contador_ = 1;
+    }
+}
+
+void frmAmigos::Command1_Click() {
+    if (value("Check1") == 1) {
+        buscar();
+    } else {
+        comprobar();
+    }
+}
+
+void frmAmigos::buscar() {
+    setCaption("Label2", u"");
+    buscarAmigos(
+        contador_, amigo_, [this] { host().DoEvents(); },
+        [this](Integer candidato) {
+            setCaption("Label1", u"Procesando..." + IntegerToText(candidato));
+        },
+        [this](const AmicablePair& par) {
+            setText("Text1", IntegerToText(par.first));
+            setText("Text2", IntegerToText(par.second));
+            setCaption("Label1", u"Listo");
+        });
+}
+
+void frmAmigos::comprobar() {
+    const Amicability respuesta = comprobarAmigos(text("Text1"), text("Text2"), host().regional(),
+                                                  [this] { host().DoEvents(); });
+    if (respuesta == Amicability::Refused) {
+        host().MsgBox(u"Debe ingresar valores");
+        return;
+    }
+    setCaption("Label1", respuesta == Amicability::Amicable ? u"Son amigos" : u"No son amigos");
+    setCaption("Label2", u"");
+}
 
 } // namespace ordevix

@@ -1,5 +1,7 @@
 #include "tools/frmEsDivisible.h"
 
+#include "tools/integer_tools.h"
+
 namespace ordevix {
 
 namespace {
@@ -26,6 +28,22 @@ const FormDescription frmEsDivisible::description{
     Placement::Centred, ":/icons/pregunta.svg", kControls};
 
 frmEsDivisible::frmEsDivisible(FormHost& host)
-    : ToolForm(host, description, "Command2", "cmdSalir") {}
+    : ToolForm(host, description, "Command2", "cmdSalir") {
+    onClick("Command1", &frmEsDivisible::Command1_Click);
+}
+
+void frmEsDivisible::Command1_Click() {
+    switch (esDivisible(text("Text1"), text("Text2"), host().regional())) {
+    case Divisibility::Refused:
+        host().MsgBox(u"Debe ingresar valores");
+        break;
+    case Divisibility::Divisible:
+        setCaption("Label1", u"Es divisible");
+        break;
+    case Divisibility::NotDivisible:
+        setCaption("Label1", u"No es divisible");
+        break;
+    }
+}
 
 } // namespace ordevix

@@ -9,6 +9,9 @@ class frmEsDivisible : public ToolForm {
 public:
     explicit frmEsDivisible(FormHost& host);
     static const FormDescription description;
+
+private:
+    void Command1_Click();
 };
 
 } // namespace ordevix

@@ -1,5 +1,7 @@
 #include "tools/frmFactoreo.h"
 
+#include "tools/integer_tools.h"
+
 namespace ordevix {
 
 namespace {
@@ -21,6 +23,27 @@ const FormDescription frmFactoreo::description{
     "frmFactoreo",      "Factoreador",          6000,     5775, kMsSansSerif825,
     Placement::Centred, ":/icons/bombilla.svg", kControls};
 
-frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, description, "cmdInicio", "cmdSalir") {}
+frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, description, "cmdInicio", "cmdSalir") {
+    onClick("Command1", &frmFactoreo::Command1_Click);
+}
+
+void frmFactoreo::Command1_Click() {
+    // The old list goes first, so a refused input leaves the surface empty.
+    Cls();
+    if (text("Text1").empty()) {
+        host().MsgBox(u"Debe ingresar valores");
+        return;
+    }
+    // The range is checked on the value as typed, before rounding.
+    const Double valor = TextValue(text("Text1"));
+    if (valor > 10000 || valor < 2) {
+        host().MsgBox(u"Esta aplicación soporta valores entre 2 y 10000");
+        return;
+    }
+    const Integer n = RoundToInteger(TextValue(text("Text1")));
+    for (const Integer factor : factorear(n)) {
+        Print(factor);
+    }
+}
 
 } // namespace ordevix

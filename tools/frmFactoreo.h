@@ -9,6 +9,9 @@ class frmFactoreo : public ToolForm {
 public:
     explicit frmFactoreo(FormHost& host);
     static const FormDescription description;
+
+private:
+    void Command1_Click();
 };
 
 } // namespace ordevix

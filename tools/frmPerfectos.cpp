@@ -1,5 +1,7 @@
 #include "tools/frmPerfectos.h"
 
+#include "tools/integer_tools.h"
+
 namespace ordevix {
 
 namespace {
@@ -24,6 +26,54 @@ const FormDescription frmPerfectos::description{
     "frmPerfectos",     "Números perfectos",    6270,     6150, kMsSansSerif825,
     Placement::Centred, ":/icons/pregunta.svg", kControls};
 
-frmPerfectos::frmPerfectos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {}
+frmPerfectos::frmPerfectos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {
+    onClick("Check1", &frmPerfectos::Check1_Click);
+    onClick("Command1", &frmPerfectos::Command1_Click);
+}
+
+void frmPerfectos::Check1_Click() {
+    if (value("Check1") == 1) {
+        setEnabled("Text1", false);
+        contador_ = 1;
+    } else {
+        // Only a tick restarts the search; clearing keeps where it stopped.
+        setEnabled("Text1", true);
+    }
+}
+
+void frmPerfectos::Command1_Click() {
+    if (value("Check1") == 1) {
+        buscar();
+    } else {
+        comprobar();
+    }
+}
+
+void frmPerfectos::buscar() {
+    setCaption("Label1", u"");
+    buscarPerfecto(
+        contador_, [this] { host().DoEvents(); },
+        [this](Integer candidato) {
+            setCaption("Label3", u"Procesando... " + IntegerToText(candidato));
+        },
+        [this](Integer perfecto) {
+            setText("Text1", NumberToSignedText(perfecto));
+            setCaption("Label3", u"Listo");
+        });
+}
+
+void frmPerfectos::comprobar() {
+    switch (comprobarPerfecto(text("Text1"), host().regional(), [this] { host().DoEvents(); })) {
+    case Perfection::Refused:
+        host().MsgBox(u"Debe ingresar valores");
+        break;
+    case Perfection::Perfect:
+        setCaption("Label1", u"Es perfecto");
+        break;
+    case Perfection::NotPerfect:
+        setCaption("Label1", u"No es perfecto");
+        break;
+    }
+}
 
 } // namespace ordevix

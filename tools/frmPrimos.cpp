@@ -1,5 +1,7 @@
 #include "tools/frmPrimos.h"
 
+#include "tools/integer_tools.h"
+
 namespace ordevix {
 
 namespace {
@@ -23,6 +25,47 @@ const FormDescription frmPrimos::description{
     "frmPrimos",        "Números Primos",     5490,     5130, kMsSansSerif825,
     Placement::Centred, ":/icons/puntos.svg", kControls};
 
-frmPrimos::frmPrimos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {}
+frmPrimos::frmPrimos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {
+    onClick("Check1", &frmPrimos::Check1_Click);
+    onClick("Command1", &frmPrimos::Command1_Click);
+}
+
+void frmPrimos::Check1_Click() {
+    if (value("Check1") == 1) {
+        // The listing goes on where it stopped.
+        setEnabled("Text1", false);
+    } else {
+        setEnabled("Text1", true);
+        contador_ = 1;
+    }
+}
+
+void frmPrimos::Command1_Click() {
+    if (value("Check1") == 1) {
+        buscar();
+    } else {
+        comprobar();
+    }
+}
+
+void frmPrimos::buscar() {
+    setCaption("Label1", u"");
+    const Integer primo = buscarPrimo(contador_, [this] { host().DoEvents(); });
+    setText("Text1", IntegerToText(primo));
+}
+
+void frmPrimos::comprobar() {
+    switch (comprobarPrimo(text("Text1"), host().regional(), [this] { host().DoEvents(); })) {
+    case Primality::Refused:
+        host().MsgBox(u"Debe ingresar valores");
+        break;
+    case Primality::Prime:
+        setCaption("Label1", u"El número es primo");
+        break;
+    case Primality::NotPrime:
+        setCaption("Label1", u"El número no es primo");
+        break;
+    }
+}
 
 } // namespace ordevix
