@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,6 +49,25 @@ QString fitCaption(const QString& caption, const QFont& font, int width) {
         return caption;
     return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
 }
+
+// A button whose access key clicks it at once, as Enter and space do, rather
+// than after the short animation Qt plays: a delayed click could land after
+// its window was hidden.
+class AccessKeyButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut && isEnabled() &&
+            !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            setFocus(Qt::ShortcutFocusReason);
+            click();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+};
 
 // The number form of Print: a sign position, the digits, one blank.
 QString printForm(Integer n) {
@@ -174,8 +194,8 @@ void Form::build() {
         }
         case Kind::CommandButton: {
             const QFont buttonFont = c.font.face ? makeFont(c.font) : font();
-            auto* button =
-                new QPushButton(fitCaption(caption, buttonFont, twipsToPixels(c.width)), surface_);
+            auto* button = new AccessKeyButton(
+                fitCaption(caption, buttonFont, twipsToPixels(c.width)), surface_);
             button->setAutoDefault(false);
             if (c.roles & kDefault) {
                 button->setDefault(true);
@@ -297,7 +317,10 @@ std::vector<QString> Form::printedLines() const {
 void Form::bindClick(const char* name, std::function<void()> handler) {
     const QString objectName = QString::fromUtf8(name);
     auto run = [this, handler = std::move(handler)](const void* key) {
-        host_.dispatch(key, handler);
+        // Only a window on the screen takes the user's input; a click that was
+        // on its way when the window was hidden is dropped.
+        if (isVisible())
+            host_.dispatch(key, handler);
     };
     if (auto* button = surface_->findChild<QAbstractButton*>(objectName)) {
         connect(button, &QAbstractButton::clicked, this, [run, button] { run(button); });

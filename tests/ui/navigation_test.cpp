@@ -116,6 +116,18 @@ TEST_F(Navigation, ReopenedToolKeepsItsContentsButNotItsPrintedLines) {
     EXPECT_TRUE(box->isChecked());
 }
 
+TEST_F(Navigation, AccessKeysOpenAtOnceAndHiddenWindowsTakeNoClicks) {
+    frmIndex& menu = open<frmIndex>();
+    QTest::keySequence(&menu, QKeySequence(QStringLiteral("Alt+U")));
+    Form& tool = host().form<frmCuadraticas>();
+    // No event loop pass in between: the access key clicked at once.
+    ASSERT_EQ(visibleForms(), std::vector<Form*>{&tool});
+    // A click that reaches the hidden menu later must not open a second tool.
+    QMetaObject::invokeMethod(menu.control("Command5"), "click", Qt::QueuedConnection);
+    QApplication::processEvents();
+    EXPECT_EQ(visibleForms(), std::vector<Form*>{&tool});
+}
+
 TEST_F(Navigation, FirstShowingFocusesTheLowestTabIndex) {
     frmIndex& menu = open<frmIndex>();
     EXPECT_EQ(menu.focusWidget(), menu.control("Command1"));
