@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
@@ -20,17 +22,64 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace ordevix {
 
 namespace {
 
+// The stored faces come from another platform and are rarely installed; the
+// application's substitution table names their stand-ins. Asking for the first
+// installed stand-in by its own name selects the same face, but spares Qt the
+// fontconfig fallback search it makes at once for every substituted face (about
+// 1 ms for the main menu's faces at start-up). Resolved once per face.
+QString installedFamily(const char* face) {
+    static std::map<std::string, QString, std::less<>> resolved;
+    if (const auto it = resolved.find(face); it != resolved.end())
+        return it->second;
+    const QString requested = QString::fromUtf8(face);
+    QString family = requested;
+    const QStringList installed = QFontDatabase::families();
+    if (!installed.contains(requested, Qt::CaseInsensitive)) {
+        const QStringList standIns = QFont::substitutes(requested);
+        const auto found =
+            std::find_if(standIns.begin(), standIns.end(), [&installed](const QString& name) {
+                return installed.contains(name, Qt::CaseInsensitive);
+            });
+        if (found != standIns.end())
+            family = *found;
+    }
+    return resolved.emplace(face, family).first->second;
+}
+
 QFont makeFont(const Font& font) {
-    QFont qfont(QString::fromUtf8(font.face));
+    QFont qfont(installedFamily(font.face));
     qfont.setPointSizeF(font.points);
     qfont.setWeight(QFont::Normal);
     qfont.setItalic(false);
     return qfont;
+}
+
+// A window's icon is drawn as ":/icons/NAME.svg"; the build renders it to
+// ":/icons/16/NAME.png" and ":/icons/32/NAME.png", the two sizes a window shows.
+// The PNGs spare the start-up the SVG icon engine and its rendering.
+QIcon iconFor(const char* path) {
+    const QString svg = QString::fromUtf8(path);
+    const QString prefix = QStringLiteral(":/icons/");
+    const QString suffix = QStringLiteral(".svg");
+    if (!svg.startsWith(prefix) || !svg.endsWith(suffix))
+        return QIcon(svg);
+    const QString name = svg.sliced(prefix.size(), svg.size() - prefix.size() - suffix.size());
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        const QString png =
+            prefix + QString::number(size) + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!QFile::exists(png))
+            return QIcon(svg);
+        icon.addFile(png, QSize(size, size));
+    }
+    return icon;
 }
 
 QRect twipsRect(const Control& c) {
@@ -40,12 +89,14 @@ QRect twipsRect(const Control& c) {
 
 // A caption too wide for its button is broken into two lines at a blank.
 QString fitCaption(const QString& caption, const QFont& font, int width) {
+    const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return caption;
     const QFontMetrics metrics(font);
     const int room = width - 8;
     QString plain = caption;
     plain.remove(QLatin1Char('&'));
-    const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '));
-    if (metrics.horizontalAdvance(plain) <= room || blank < 0)
+    if (metrics.horizontalAdvance(plain) <= room)
         return caption;
     return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
 }
@@ -155,7 +206,7 @@ void Form::build() {
     setWindowTitle(QString::fromUtf8(description_.caption));
     setFont(makeFont(description_.font));
     if (description_.icon)
-        setWindowIcon(QIcon(QString::fromUtf8(description_.icon)));
+        setWindowIcon(iconFor(description_.icon));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -184,7 +184,14 @@ void FormHost::configureApplication(QApplication& app) {
         QCoreApplication::installTranslator(translator);
 
     app.setApplicationName(QStringLiteral("Ordevix"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/grafico.svg")));
+    // The installed desktop entry, so that a desktop can match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.Ordevix"));
+    // The main menu's icon, rendered from grafico.svg when the program is built
+    // so that the SVG icon engine is not loaded at start-up.
+    QIcon icon;
+    for (const int size : {16, 32})
+        icon.addFile(QStringLiteral(":/icons/%1/grafico.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
 }
 
 } // namespace ordevix
