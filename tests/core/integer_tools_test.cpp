@@ -96,15 +96,6 @@ TEST(BuscarPrimo, ListsEveryPrimeThenWrapsRoundToTwo) {
     EXPECT_EQ(buscarPrimo(contador, noYield), 2);
 }
 
-TEST(BuscarPrimo, NestedClickWorksOnTheSameCounter) {
-    Integer contador = 1;
-    std::optional<Integer> nested;
-    StepInjector yield{0, 1, nullptr};
-    yield.handler = [&] { nested = buscarPrimo(contador, noYield); };
-    EXPECT_EQ(buscarPrimo(contador, std::ref(yield)), 3);
-    EXPECT_EQ(nested, 2);
-}
-
 TEST(BuscarPerfecto, SkipsOneFindsTheFourAndComesRound) {
     Integer contador = 1;
     std::vector<Integer> candidates, found;
@@ -119,19 +110,11 @@ TEST(BuscarPerfecto, SkipsOneFindsTheFourAndComesRound) {
     EXPECT_EQ(candidates[5], 6);
 }
 
-TEST(BuscarPerfecto, ChangesDuringTheYield) {
+// A tick during a search is covered through the window; a nested click that
+// finds 6 at the first yield leaves the outer search to go on from 7 to 28.
+TEST(BuscarPerfecto, NestedClickMovesTheCounterOn) {
     const auto ignore = [](Integer) {};
-    // A tick during the sum of 30 resets the counter: the search starts over and
-    // reports 6 again, not 1.
-    Integer contador = 29;
-    std::vector<Integer> candidates;
-    const auto record = [&](Integer c) { candidates.push_back(c); };
-    EXPECT_EQ(buscarPerfecto(contador, StepInjector{0, 35, [&] { contador = 1; }}, record, ignore),
-              6);
-    EXPECT_EQ(contador, 7);
-    EXPECT_EQ(candidates[0], 29);
-    // A nested click finds 6; the outer search goes on from 7 and stops at 28.
-    contador = 1;
+    Integer contador = 1;
     std::optional<Integer> nested;
     StepInjector yield{0, 1, nullptr};
     yield.handler = [&] { nested = buscarPerfecto(contador, noYield, ignore, ignore); };
@@ -200,7 +183,6 @@ TEST(EsDivisible, OneShot) {
         {
             {"12 by 4", u"12", u"4", Divisible},
             {"12 by 5", u"12", u"5", NotDivisible},
-            {"4 by 12", u"4", u"12", NotDivisible},
             {"Long max by 1", u"2147483647", u"1", Divisible},
             {"Long max by 2", u"2147483647", u"2", NotDivisible},
             {"7.5 by 2.5 compares 3 with 8/2", u"7.5", u"2.5", NotDivisible},
@@ -222,11 +204,10 @@ TEST(ComprobarPrimo, OneShot) {
     runOneShot<Primality>(
         {
             {"2", u"2", {}, Prime},
-            {"13", u"13", {}, Prime},
             {"32749", u"32749", {}, Prime},
             {"1 is not prime", u"1", {}, NotPrime},
             {"32767 = 7*31*151", u"32767", {}, NotPrime},
-            {"25", u"25", {}, NotPrime},
+            {"25, a square: the root is tried", u"25", {}, NotPrime},
             {"0.4 rounds to 0", u"0.4", {}, NotPrime},
             {"-7 is not prime", u"-7", {}, NotPrime},
             {"2.5 rounds to 2", u"2.5", {}, Prime},
@@ -269,7 +250,6 @@ TEST(ComprobarAmigos, OneShotBothDirections) {
             {"220 284", u"220", u"284", Amicable},
             {"284 220", u"284", u"220", Amicable},
             {"220 285", u"220", u"285", NotAmicable},
-            {"284 284", u"284", u"284", NotAmicable},
             {"6 6 is one number", u"6", u"6", NotAmicable},
             {"1 7 one way only", u"1", u"7", NotAmicable},
             {"16 12 one way only", u"16", u"12", NotAmicable},

@@ -1,19 +1,9 @@
+#include "all_windows.h"
 #include "window_fixture.h"
-
-#include "calculator/frmCalculadora.h"
-#include "quadratic/frmCuadraticas.h"
-#include "shell/frmIndex.h"
-#include "tools/frmAmigos.h"
-#include "tools/frmEsDivisible.h"
-#include "tools/frmFactoreo.h"
-#include "tools/frmPerfectos.h"
-#include "tools/frmPrimos.h"
-
-#include <QAction>
-#include <QWindow>
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace ordevix::test {
 namespace {
@@ -62,7 +52,7 @@ TEST_F(Navigation, EveryDoorOpensItsToolAndInicioComesBack) {
         if (door.shortcut.isEmpty()) {
             click(menu, door.opener);
         } else {
-            // The item is also reachable through the menu; the shortcut is what users press.
+            // The shortcut triggers the very menu item a mouse would.
             QTest::keySequence(&menu, door.shortcut);
         }
         Form& tool = door.tool();
@@ -73,22 +63,6 @@ TEST_F(Navigation, EveryDoorOpensItsToolAndInicioComesBack) {
     }
     EXPECT_EQ(ends, 0);
     EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(Navigation, MenuItemsTriggeredDirectlyOpenTheirTools) {
-    frmIndex& menu = open<frmIndex>();
-    for (const Door& door : doors()) {
-        if (door.shortcut.isEmpty())
-            continue;
-        SCOPED_TRACE(door.name);
-        auto* action = menu.findChild<QAction*>(QString::fromUtf8(door.opener));
-        ASSERT_NE(action, nullptr);
-        EXPECT_EQ(action->shortcut(), door.shortcut);
-        action->trigger();
-        Form& tool = door.tool();
-        ASSERT_EQ(visibleForms(), std::vector<Form*>{&tool});
-        click(tool, door.inicio);
-    }
 }
 
 TEST_F(Navigation, ReopenedToolKeepsItsContentsButNotItsPrintedLines) {
@@ -145,22 +119,19 @@ protected:
     }
 };
 
-TEST_F(Ending, EscInTheMenuEnds) {
-    frmIndex& menu = open<frmIndex>();
-    QTest::keyClick(&menu, Qt::Key_Escape);
-    expectEnded();
-}
-
-TEST_F(Ending, F4Ends) {
-    frmIndex& menu = open<frmIndex>();
-    QTest::keyClick(&menu, Qt::Key_F4);
-    expectEnded();
-}
-
-TEST_F(Ending, SalirOfTheMenuEnds) {
-    frmIndex& menu = open<frmIndex>();
-    click(menu, "Command8");
-    expectEnded();
+TEST_F(Ending, TheMenuEndsByEscF4OrSalir) {
+    const std::vector<std::pair<const char*, std::function<void(frmIndex&)>>> ways = {
+        {"Esc", [](frmIndex& menu) { QTest::keyClick(&menu, Qt::Key_Escape); }},
+        {"F4", [](frmIndex& menu) { QTest::keyClick(&menu, Qt::Key_F4); }},
+        {"SALIR", [](frmIndex& menu) { click(menu, "Command8"); }},
+    };
+    for (const auto& [name, act] : ways) {
+        SCOPED_TRACE(name);
+        host().reset();
+        ends = 0;
+        act(open<frmIndex>());
+        expectEnded();
+    }
 }
 
 TEST_F(Ending, EveryToolEndsBySalirEscOrClosing) {
