@@ -13,20 +13,23 @@
 
 namespace ordevix::test {
 
-struct WindowEntry {
-    const char* name;
-    Form& (*build)(); // the window's one instance, built but not shown
-};
-
+// The window's one instance, built but not shown.
 template <class W> Form& buildWindow() {
     return FormHost::instance().form<W>();
 }
 
+struct WindowEntry {
+    const char* name;
+    Form& (*build)();
+};
+
+// clang-format off
 inline constexpr WindowEntry kAllWindows[] = {
     {"frmIndex", &buildWindow<frmIndex>},       {"frmCalculadora", &buildWindow<frmCalculadora>},
     {"frmFactoreo", &buildWindow<frmFactoreo>}, {"frmEsDivisible", &buildWindow<frmEsDivisible>},
     {"frmPrimos", &buildWindow<frmPrimos>},     {"frmPerfectos", &buildWindow<frmPerfectos>},
     {"frmAmigos", &buildWindow<frmAmigos>},     {"frmCuadraticas", &buildWindow<frmCuadraticas>},
 };
+// clang-format on
 
 } // namespace ordevix::test

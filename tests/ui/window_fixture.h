@@ -18,7 +18,11 @@ namespace ordevix::test {
 
 class UiTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { restart(); }
+    void TearDown() override { restart(); }
+
+    // A fresh program: no windows, nothing recorded, the real pump policy.
+    void restart() {
         FormHost& h = host();
         h.reset();
         h.setRegional(RegionalSettings::period());
@@ -26,10 +30,8 @@ protected:
         h.setEndHook([this] { ++ends; });
         h.setPumpPolicy(1024, std::chrono::milliseconds(2));
         h.setPumpProbe({});
-    }
-    void TearDown() override {
-        host().reset();
-        host().setPumpProbe({});
+        messages.clear();
+        ends = 0;
     }
 
     static FormHost& host() { return FormHost::instance(); }
@@ -51,14 +53,10 @@ protected:
     }
 
     static void click(Form& form, const char* name) {
-        auto* button = qobject_cast<QAbstractButton*>(form.control(name));
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(qobject_cast<QAbstractButton*>(form.control(name)), Qt::LeftButton);
     }
     static void type(Form& form, const char* name, const QString& text) {
-        auto* edit = qobject_cast<QLineEdit*>(form.control(name));
-        ASSERT_NE(edit, nullptr) << name;
-        edit->setText(text);
+        qobject_cast<QLineEdit*>(form.control(name))->setText(text);
     }
     static QString textOf(Form& form, const char* name) {
         return QString::fromStdU16String(form.text(name));
