@@ -4,42 +4,24 @@ namespace ordevix {
 
 namespace {
 
-// A zero that came out of a negated or underflowed value is still a plain zero
-// to the user: never let its sign reach the text.
-Single withoutNegativeZero(Single x) {
-    return x == 0 ? 0.0f : x;
-}
-
 Double squareRoot(Double x) {
-    const Double half = CheckFloat(1.0 / 2.0);
-    return RaisePower(x, half);
+    return RaisePower(x, CheckFloat(1.0 / 2.0));
 }
 
-Text twoRoots(Single a, Single b, Single d) {
-    const Double twoA = CheckFloat(Double{a} + a);
-    const Double minusB = -Double{b};
-    const Double x1Double =
-        CheckFloat(CheckFloat(squareRoot(d) / twoA) + CheckFloat(minusB / twoA));
-    const Single x1 = withoutNegativeZero(StoreSingle(x1Double));
-    const Double x2Double =
-        CheckFloat(CheckFloat(minusB / twoA) - CheckFloat(squareRoot(d) / twoA));
-    const Single x2 = withoutNegativeZero(StoreSingle(x2Double));
+// NumberToSignedText writes a zero of either sign as " 0", so a root of -0 needs
+// no care here.
+Text twoRoots(Double twoA, Double vertex, Single d) {
+    const Single x1 = StoreSingle(CheckFloat(CheckFloat(squareRoot(d) / twoA) + vertex));
+    const Single x2 = StoreSingle(CheckFloat(vertex - CheckFloat(squareRoot(d) / twoA)));
     return u"Raices " + NumberToSignedText(x1) + u" " + NumberToSignedText(x2);
 }
 
-Text doubleRoot(Single a, Single b) {
-    const Double twoA = CheckFloat(Double{a} + a);
-    const Single x = withoutNegativeZero(StoreSingle(CheckFloat(-Double{b} / twoA)));
-    return u"Coinciden en " + NumberToSignedText(x);
-}
-
-Text complexRoots(Single a, Single b, Single negativeD) {
+Text complexRoots(Double twoA, Double vertex, Single negativeD) {
     const Single d = -negativeD;
-    const Double twoA = CheckFloat(Double{a} + a);
-    const Single re = withoutNegativeZero(StoreSingle(CheckFloat(-Double{b} / twoA)));
     // The imaginary part stays a Double: it is written with 15 digits.
     const Double im = CheckFloat(squareRoot(d) / twoA);
-    return u"Complejas " + NumberToSignedText(re) + u"+/-" + NumberToSignedText(im) + u"i";
+    return u"Complejas " + NumberToSignedText(StoreSingle(vertex)) + u"+/-" +
+           NumberToSignedText(im) + u"i";
 }
 
 } // namespace
@@ -63,13 +45,16 @@ QuadraticAnswer resolverCuadratica(const Text& textoA, const Text& textoB, const
     }
     const Double product = CheckFloat((Double{a} * 4) * c);
     const Single d = StoreSingle(CheckFloat(RaisePower(b, 2) - product));
+    const Double twoA = CheckFloat(Double{a} + a);
+    const Double vertex = CheckFloat(-Double{b} / twoA);
     if (d > 0) {
-        return {QuadraticAnswer::Kind::Roots, twoRoots(a, b, d)};
+        return {QuadraticAnswer::Kind::Roots, twoRoots(twoA, vertex, d)};
     }
     if (d == 0) {
-        return {QuadraticAnswer::Kind::Roots, doubleRoot(a, b)};
+        return {QuadraticAnswer::Kind::Roots,
+                u"Coinciden en " + NumberToSignedText(StoreSingle(vertex))};
     }
-    return {QuadraticAnswer::Kind::Roots, complexRoots(a, b, d)};
+    return {QuadraticAnswer::Kind::Roots, complexRoots(twoA, vertex, d)};
 }
 
 } // namespace ordevix

@@ -122,9 +122,7 @@ protected:
 
 // The number form of Print: a sign position, the digits, one blank.
 QString printForm(Integer n) {
-    const int value = n;
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
-           QString::number(value < 0 ? -value : value) + QLatin1Char(' ');
+    return QString::fromStdU16String(NumberToSignedText(n)) + QLatin1Char(' ');
 }
 
 } // namespace
@@ -135,8 +133,8 @@ class PrintSurface : public QWidget {
 public:
     explicit PrintSurface(QWidget* parent) : QWidget(parent) {}
 
-    void print(const QString& line, Integer value) {
-        lines_.push_back({printY_, line, value});
+    void print(Integer value) {
+        lines_.push_back({printY_, value});
         printY_ += fontMetrics().lineSpacing();
         changed();
     }
@@ -155,7 +153,7 @@ public:
     std::vector<QString> lines() const {
         std::vector<QString> out;
         for (const Line& line : lines_)
-            out.push_back(line.text);
+            out.push_back(printForm(line.value));
         return out;
     }
 
@@ -168,13 +166,12 @@ protected:
         painter.setPen(palette().color(QPalette::WindowText));
         const int ascent = fontMetrics().ascent();
         for (const Line& line : lines_)
-            painter.drawText(0, line.y + ascent, line.text);
+            painter.drawText(0, line.y + ascent, printForm(line.value));
     }
 
 private:
     struct Line {
         int y;
-        QString text;
         Integer value;
     };
 
@@ -334,11 +331,7 @@ Text Form::caption(const char* label) const {
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    auto* widget = static_cast<QLabel*>(control(label));
-    const QString text = QString::fromStdU16String(caption);
-    // The searches rewrite their progress label at every candidate.
-    if (widget->text() != text)
-        widget->setText(text);
+    static_cast<QLabel*>(control(label))->setText(QString::fromStdU16String(caption));
 }
 
 bool Form::enabled(const char* textBox) const {
@@ -354,7 +347,7 @@ int Form::value(const char* checkBox) const {
 }
 
 void Form::Print(Integer n) {
-    surface_->print(printForm(n), n);
+    surface_->print(n);
 }
 
 void Form::Cls() {
