@@ -6,45 +6,28 @@
 
 using namespace ordevix;
 
-namespace {
-
-Double roundedTo15(Double x) {
-    char digits[40];
-    std::snprintf(digits, sizeof digits, "%.14e", x);
-    return std::strtod(digits, nullptr);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1 + sizeof(Double))
-        return 0;
-    const RegionalSettings regional = fuzz::regionalFor(data[0]);
     Double x;
+    if (size < 1 + sizeof x)
+        return 0;
+    const RegionalSettings regional = fuzz::kRegional[data[0] & 1];
+    const Integer n = Integer(data[1] | data[2] << 8);
+    fuzz::check(TextToInteger(IntegerToText(n), regional) == n, "IntegerToText does not read back");
     std::memcpy(&x, data + 1, sizeof x);
     if (!std::isfinite(x))
         return 0;
-
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.14e", x);
+    const Double rounded = std::strtod(digits, nullptr); // x to 15 digits
     const Text written = DoubleToText(x, regional);
     try {
-        if (TextToDouble(written, regional) != roundedTo15(x))
-            fuzz::broken("TextToDouble(DoubleToText(x)) is not x to 15 digits");
-        if (RegionalTextValue(written, regional) != roundedTo15(x))
-            fuzz::broken("RegionalTextValue(DoubleToText(x)) is not x to 15 digits");
+        fuzz::check(TextToDouble(written, regional) == rounded, "TextToDouble misreads it");
+        fuzz::check(RegionalTextValue(written, regional) == rounded, "RegionalTextValue misreads");
     } catch (const Fault& fault) {
-        // Rounding to 15 digits may carry the very largest values past the range.
-        if (fault.kind() != FaultKind::Overflow || std::fabs(roundedTo15(x)) < 1.79e308)
-            fuzz::broken("reading back a written number faulted");
+        const bool pastRange = std::fabs(rounded) >= 1.79e308; // 15 digits may round past the top
+        fuzz::check(fault.kind() == FaultKind::Overflow && pastRange, "reading it back faulted");
     }
-
-    const Text signedText = NumberToSignedText(x);
-    if (signedText.empty() || (signedText[0] != u' ' && signedText[0] != u'-'))
-        fuzz::broken("NumberToSignedText lost its sign position");
+    fuzz::check(NumberToSignedText(x).find_first_of(u" -") == 0, "no sign position in front");
     (void)NumberToSignedText(static_cast<Single>(x));
-
-    Integer n;
-    std::memcpy(&n, data + 1, sizeof n);
-    if (TextToInteger(IntegerToText(n), regional) != n)
-        fuzz::broken("IntegerToText does not read back");
     return 0;
 }
