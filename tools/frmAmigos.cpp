@@ -27,32 +27,21 @@ const FormDescription frmAmigos::description{
     "frmAmigos",        "Números amigos",   5775,     5565, kMsSansSerif825,
     Placement::Centred, ":/icons/cara.svg", kControls};
 
-frmAmigos::frmAmigos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {
-    onClick("Check1", &frmAmigos::Check1_Click);
-    onClick("Command1", &frmAmigos::Command1_Click);
-}
+frmAmigos::frmAmigos(FormHost& host) : AutomaticToolForm(host, description) {}
 
 void frmAmigos::Check1_Click() {
-    const bool automatico = value("Check1") == 1;
-    setEnabled("Text1", !automatico);
-    setEnabled("Text2", !automatico);
-    if (automatico) {
+    const bool marcado = automatico();
+    setEnabled("Text1", !marcado);
+    setEnabled("Text2", !marcado);
+    if (marcado) {
         contador_ = 1;
-    }
-}
-
-void frmAmigos::Command1_Click() {
-    if (value("Check1") == 1) {
-        buscar();
-    } else {
-        comprobar();
     }
 }
 
 void frmAmigos::buscar() {
     setCaption("Label2", u"");
     buscarAmigos(
-        contador_, amigo_, [this] { host().DoEvents(); },
+        contador_, amigo_, yield(),
         [this](Integer candidato) {
             setCaption("Label1", u"Procesando..." + IntegerToText(candidato));
         },
@@ -64,8 +53,8 @@ void frmAmigos::buscar() {
 }
 
 void frmAmigos::comprobar() {
-    const Amicability respuesta = comprobarAmigos(text("Text1"), text("Text2"), host().regional(),
-                                                  [this] { host().DoEvents(); });
+    const Amicability respuesta =
+        comprobarAmigos(text("Text1"), text("Text2"), host().regional(), yield());
     if (respuesta == Amicability::Refused) {
         host().MsgBox(u"Debe ingresar valores");
         return;

@@ -1,29 +1,24 @@
 // Amicable numbers: tells whether two numbers are amicable, or searches for the next pair.
 #pragma once
 
-#include "shell/form.h"
+#include "tools/automatic_form.h"
 
 namespace ordevix {
 
-class frmAmigos : public ToolForm {
+class frmAmigos : public AutomaticToolForm {
 public:
     explicit frmAmigos(FormHost& host);
     static const FormDescription description;
 
-    // The next number the automatic search will test, and the divisor sum of
-    // the last one tested.
-    Integer contador() const { return contador_; }
+    // The divisor sum of the last number the automatic search tested.
     Integer amigo() const { return amigo_; }
 
 private:
-    void Check1_Click();
-    void Command1_Click();
-    void buscar();
-    void comprobar();
+    void Check1_Click() override;
+    void buscar() override;
+    void comprobar() override;
 
-    // Read through references by the running searches, so a tick or a nested
-    // click that changes them takes effect at their next step.
-    Integer contador_ = 0;
+    // Read through a reference by the running search, like the counter.
     Integer amigo_ = 0;
 };
 

@@ -26,13 +26,10 @@ const FormDescription frmPerfectos::description{
     "frmPerfectos",     "Números perfectos",    6270,     6150, kMsSansSerif825,
     Placement::Centred, ":/icons/pregunta.svg", kControls};
 
-frmPerfectos::frmPerfectos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {
-    onClick("Check1", &frmPerfectos::Check1_Click);
-    onClick("Command1", &frmPerfectos::Command1_Click);
-}
+frmPerfectos::frmPerfectos(FormHost& host) : AutomaticToolForm(host, description) {}
 
 void frmPerfectos::Check1_Click() {
-    if (value("Check1") == 1) {
+    if (automatico()) {
         setEnabled("Text1", false);
         contador_ = 1;
     } else {
@@ -41,18 +38,10 @@ void frmPerfectos::Check1_Click() {
     }
 }
 
-void frmPerfectos::Command1_Click() {
-    if (value("Check1") == 1) {
-        buscar();
-    } else {
-        comprobar();
-    }
-}
-
 void frmPerfectos::buscar() {
     setCaption("Label1", u"");
     buscarPerfecto(
-        contador_, [this] { host().DoEvents(); },
+        contador_, yield(),
         [this](Integer candidato) {
             setCaption("Label3", u"Procesando... " + IntegerToText(candidato));
         },
@@ -63,7 +52,7 @@ void frmPerfectos::buscar() {
 }
 
 void frmPerfectos::comprobar() {
-    switch (comprobarPerfecto(text("Text1"), host().regional(), [this] { host().DoEvents(); })) {
+    switch (comprobarPerfecto(text("Text1"), host().regional(), yield())) {
     case Perfection::Refused:
         host().MsgBox(u"Debe ingresar valores");
         break;

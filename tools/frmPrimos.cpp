@@ -25,13 +25,10 @@ const FormDescription frmPrimos::description{
     "frmPrimos",        "Números Primos",     5490,     5130, kMsSansSerif825,
     Placement::Centred, ":/icons/puntos.svg", kControls};
 
-frmPrimos::frmPrimos(FormHost& host) : ToolForm(host, description, "Command3", "Command2") {
-    onClick("Check1", &frmPrimos::Check1_Click);
-    onClick("Command1", &frmPrimos::Command1_Click);
-}
+frmPrimos::frmPrimos(FormHost& host) : AutomaticToolForm(host, description) {}
 
 void frmPrimos::Check1_Click() {
-    if (value("Check1") == 1) {
+    if (automatico()) {
         // The listing goes on where it stopped.
         setEnabled("Text1", false);
     } else {
@@ -40,22 +37,14 @@ void frmPrimos::Check1_Click() {
     }
 }
 
-void frmPrimos::Command1_Click() {
-    if (value("Check1") == 1) {
-        buscar();
-    } else {
-        comprobar();
-    }
-}
-
 void frmPrimos::buscar() {
     setCaption("Label1", u"");
-    const Integer primo = buscarPrimo(contador_, [this] { host().DoEvents(); });
+    const Integer primo = buscarPrimo(contador_, yield());
     setText("Text1", IntegerToText(primo));
 }
 
 void frmPrimos::comprobar() {
-    switch (comprobarPrimo(text("Text1"), host().regional(), [this] { host().DoEvents(); })) {
+    switch (comprobarPrimo(text("Text1"), host().regional(), yield())) {
     case Primality::Refused:
         host().MsgBox(u"Debe ingresar valores");
         break;

@@ -1,0 +1,39 @@
+// The tools whose "Calcular" checks the typed numbers, or, with "Automático"
+// ticked, searches on from a counter that the window keeps.
+#pragma once
+
+#include "shell/form.h"
+
+namespace ordevix {
+
+class AutomaticToolForm : public ToolForm {
+public:
+    // Where the automatic search stands.
+    Integer contador() const { return contador_; }
+
+protected:
+    AutomaticToolForm(FormHost& host, const FormDescription& description)
+        : ToolForm(host, description, "Command3", "Command2") {
+        onClick("Check1", &AutomaticToolForm::Check1_Click);
+        onClick("Command1", &AutomaticToolForm::Command1_Click);
+    }
+
+    bool automatico() const { return value("Check1") == 1; }
+    // What the long loops call at every step; inline, so a step costs a countdown.
+    auto yield() {
+        return [this] { host().DoEvents(); };
+    }
+
+    // Read through a reference by the running searches, so a tick or a nested
+    // click that changes it takes effect at their next step.
+    Integer contador_ = 0;
+
+private:
+    virtual void Check1_Click() = 0;
+    virtual void buscar() = 0;
+    virtual void comprobar() = 0;
+
+    void Command1_Click() { automatico() ? buscar() : comprobar(); }
+};
+
+} // namespace ordevix
