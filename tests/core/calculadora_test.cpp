@@ -1,99 +1,173 @@
 #include "calculator/calculadora.h"
 
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
+
+#include <optional>
+#include <stdexcept>
+#include <vector>
 
 namespace ordevix {
 namespace {
 
-constexpr RegionalSettings kComa = RegionalSettings::comma();
-constexpr RegionalSettings kPunto = RegionalSettings::period();
+constexpr RegionalSettings C = RegionalSettings::comma(), P = RegionalSettings::period();
 
+using Tecla = void (Calculadora::*)();
 // clang-format off
-const std::map<Text, std::string> kMensajes = {
-    {u"Error, no se puede dividir por cero", "[cero]"}, {u"Debe ingresar valores", "[debe]"},
-    {u"Esta función está preparada hasta 360º. Cifras mayores pueden causar errores impredecibles", "[aviso]"},
-    {u"La cuenta llegó a 1000 pasos. Presione 'Borrar todo' para empezar otra.", "[limite]"}};
-const std::map<std::string, void (Calculadora::*)()> kTeclas = {
-    {"+", &Calculadora::cmdSumar}, {"-", &Calculadora::cmdResta}, {"*", &Calculadora::cmdMultip}, {"/", &Calculadora::cmdDiv}, {"\\", &Calculadora::cmdDivE},
-    {"Pot", &Calculadora::cmdPot}, {"Raiz", &Calculadora::cmdRaiz}, {"=", &Calculadora::cmdIgual}, {"Seno", &Calculadora::cmdSen}, {"Cosen", &Calculadora::cmdCos},
-    {"Tg", &Calculadora::cmdTg}, {"PI", &Calculadora::cmdPi}, {"Borrar", &Calculadora::borrar}, {"BorrarTodo", &Calculadora::borrarTodo}};
-const char* const kFallas[] = {"!tipo", "!desborde", "!aritm"}; // by FaultKind
+constexpr Tecla Mas = &Calculadora::cmdSumar, Menos = &Calculadora::cmdResta, Por = &Calculadora::cmdMultip,
+    Entre = &Calculadora::cmdDiv, EntreEntero = &Calculadora::cmdDivE, Pot = &Calculadora::cmdPot,
+    Raiz = &Calculadora::cmdRaiz, Igual = &Calculadora::cmdIgual, Borrar = &Calculadora::borrar,
+    BorrarTodo = &Calculadora::borrarTodo, Seno = &Calculadora::cmdSen, Coseno = &Calculadora::cmdCos,
+    Tangente = &Calculadora::cmdTg, Pi = &Calculadora::cmdPi;
 // clang-format on
 
-// tocar() plays space-separated keys (anything else is typed over the display) and returns,
-// joined by "|", what each key leaves: its messages as [tags], then the display or its fault.
+const Text kCero = u"Error, no se puede dividir por cero", kDebe = u"Debe ingresar valores";
+const Text kAviso = u"Esta función está preparada hasta 360º. Cifras mayores pueden causar "
+                    u"errores impredecibles";
+
+// One press: a text typed over the display first, unless none is given, then the key.
+struct Pulsacion {
+    Pulsacion(Tecla t) : tecla(t) {} // NOLINT: a bare key reads best in the tables
+    Pulsacion(const char16_t* typed, Tecla t) : tecleado(typed), tecla(t) {}
+    const char16_t* tecleado = nullptr;
+    Tecla tecla;
+};
+
+// A fresh calculator whose display records the messages. tocar() plays the presses
+// and returns the fault of the last one; an earlier press that faults fails the test.
 struct Cuenta : CalcDisplay {
-    explicit Cuenta(RegionalSettings regional) : calc(regional, *this) {}
+    explicit Cuenta(RegionalSettings regional, int capacidad = Calculadora::kPasosPorCuenta)
+        : calc(regional, *this, capacidad) {}
     Text text() const override { return texto; }
     void setText(const Text& t) override { texto = t; }
-    void message(const Text& t) override { traza += kMensajes.at(t); }
-    std::string tocar(const std::string& guion) {
-        traza.clear();
-        std::istringstream in(guion);
-        for (std::string tecla; in >> tecla;) {
-            if (!kTeclas.contains(tecla)) {
-                texto = Text(tecla.begin(), tecla.end());
-                continue;
-            }
-            traza += "|";
+    void message(const Text& t) override { mensajes.push_back(t); }
+    std::optional<FaultKind> tocar(const std::vector<Pulsacion>& pulsaciones) {
+        std::optional<FaultKind> falla;
+        for (const Pulsacion& p : pulsaciones) {
+            EXPECT_FALSE(falla) << "a press faulted before the last one";
+            texto = p.tecleado ? p.tecleado : texto;
             try {
-                (calc.*kTeclas.at(tecla))();
-                traza += std::string(texto.begin(), texto.end());
+                (calc.*p.tecla)();
             } catch (const Fault& f) {
-                traza += kFallas[static_cast<int>(f.kind())];
+                falla = f.kind();
             }
         }
-        return traza.substr(traza.empty() ? 0 : 1);
+        return falla;
     }
     Text texto;
-    std::string traza;
+    std::vector<Text> mensajes;
     Calculadora calc;
 };
 
-TEST(CalculadoraTest, SecuenciasDeTeclas) {
-    // A trace ending in "~" gives only the leading characters of the last display.
+TEST(Calculadora, KeySequences) {
     // clang-format off
-    const struct { RegionalSettings regional; const char* guion; std::string traza; int paso; } rows[] = {
-        {kComa,  "2 + 3 = = =",                                 "2|5|10|20",                     4},
-        {kComa,  "7 = = BorrarTodo 2 + 3 *",                    "7|14||2|6",                     2},
-        {kPunto, "7 \\ 2 = BorrarTodo -7 \\ 2 =",                 "7|3||-7|-3",                    2},
-        {kComa,  "9 \\ 0,4 = 2,5 =",                            "9|[cero]0,4|4",                 2},
-        {kComa,  "Borrar / Borrar \\ Borrar Raiz /",             "|000||000||000|000",            1},
-        {kComa,  "1 / 2 = *",                                   "1|0,5|0,25",                    3},
-        {kComa,  "PI * 2 =",                                    "3,1415927|3,1415927|6,2831854", 2},
-        {kPunto, "PI 90.0 Cosen",                               "3.1415927|8.32679~",            1},
-        {kComa,  "8 / 0 = 5 +",                                 "8|[cero]0|13",                  2},
-        {kComa,  "90,0 Seno +",                                 "1|2",                           2},
-        {kComa,  "3 + 90 Tg 5 = 180 Tg 270 Tg",                 "3|Infinito|8|0|Infinito",       3},
-        {kComa,  "30 Seno",                                     "0,4999975~",                    1},
-        {kComa,  "400 Seno",                                    "[aviso]0,6427592~",             1},
-        {kComa,  "7 = 12abc Seno",                              "7|!tipo",                       1},
-        {kComa,  "Borrar Seno 0 Cosen abc Tg",                  "|[debe]|[debe]0|[debe]abc",     0},
-        {kComa,  "27 Raiz 0 = 3 = BorrarTodo -8 Pot 0,5 = 2 =", "27|!aritm|3||-8|!aritm|64",     2},
-        {kPunto, "6 \\ -3e9 = 2 =",                             "6|!desborde|3",                 2},
-        {kComa,  "2 * 3 = BorrarTodo 4 = 5 =",                  "2|6||4|20",                     2},
+    const struct { const char* name; RegionalSettings regional; std::vector<Pulsacion> teclas; Text display; int paso; std::vector<Text> mensajes; std::optional<FaultKind> falla = {}; } rows[] = {
+        {"first key stores the display",   C, {{u"7", Igual}},                            u"7",    1, {}},
+        {"= before any operation adds",    C, {{u"7", Igual}, Igual},                     u"14",   2, {}},
+        {"= repeats the last operation",   C, {{u"2", Mas}, {u"3", Igual}, Igual, Igual}, u"20",   4, {}},
+        {"each key applies its own",       C, {{u"2", Mas}, {u"3", Por}},                 u"6",    2, {}},
+        {"- takes the display away",       C, {{u"9", Mas}, {u"4", Menos}},               u"5",    2, {}},
+        {"/ keeps the fraction",           C, {{u"1", Entre}, {u"2", Igual}, Por},        u"0,25", 3, {}},
+        {"\\ truncates toward zero",       P, {{u"-7", EntreEntero}, {u"2", Igual}},      u"-3",   2, {}},
+        {"\\ rounds the divisor to even",  C, {{u"9", EntreEntero}, {u"2,5", Igual}},     u"4",    2, {}},
+        {"\\ refuses a divisor of 0,4",    C, {{u"9", EntreEntero}, {u"0,4", Igual}},     u"0,4",  1, {kCero}},
+        {"/ refuses 0, the run goes on",   C, {{u"8", Entre}, {u"0", Igual}, {u"5", Mas}}, u"13",  2, {kCero}},
+        {"Pot",                            C, {{u"2", Pot}, {u"10", Igual}},              u"1024", 2, {}},
+        {"Raiz",                           C, {{u"27", Raiz}, {u"3", Igual}},             u"3",    2, {}},
+        {"Raiz of index 0 faults",         C, {{u"27", Raiz}, {u"0", Igual}},             u"0",    1, {}, FaultKind::Arithmetic},
+        {"/ on an empty display",          C, {{u"", Entre}},                             u"000",  0, {}},
+        {"\\ on an empty display",         C, {{u"", EntreEntero}},                       u"000",  0, {}},
+        {"Raiz on an empty display",       C, {{u"", Raiz}},                              u"000",  0, {}},
+        {"a blank display is not empty",   C, {{u" ", Entre}},                            u" ",    1, {}},
+        {"Borrar keeps the run",           C, {{u"2", Mas}, Borrar, {u"3", Igual}},       u"5",    2, {}},
+        {"Borrar todo empties everything", C, {{u"7", Igual}, Igual, BorrarTodo},         u"",     0, {}},
+        {"Borrar todo keeps the operation", C, {{u"2", Por}, {u"3", Igual}, BorrarTodo, {u"4", Igual}, {u"5", Igual}}, u"20", 2, {}},
+        {"PI with the comma",              C, {Pi, Por, {u"2", Igual}},                   u"6,2831854", 2, {}},
+        {"PI with the period",             P, {Pi},                                       u"3.1415927", 0, {}},
+        {"Seno of 30, short degree factor", C, {{u"30", Seno}},                           u"0,499997596259436", 1, {}},
+        {"Seno's exact 1 is the running value", C, {{u"90,0", Seno}, Mas},                u"2",    2, {}},
+        {"Cosen matches the bare text only", P, {{u"90.0", Coseno}},                      u"8.32679489667197E-06", 1, {}},
+        {"Tg's Infinito takes no step",    C, {{u"3", Mas}, {u"90", Tangente}, {u"5", Igual}}, u"8", 2, {}},
+        {"a function of 0 is refused",     C, {{u"0", Seno}},                             u"0",    0, {kDebe}},
+        {"400 warns, then calculates",     P, {{u"400", Seno}},                           u"0.642759259490991", 1, {kAviso}},
+        {"12abc faults at the warning test", C, {{u"7", Igual}, {u"12abc", Seno}},        u"12abc", 1, {}, FaultKind::TypeMismatch},
     };
     // clang-format on
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.guion);
-        Cuenta c(r.regional);
-        const std::string got = c.tocar(r.guion), want = r.traza.substr(0, r.traza.find('~'));
-        EXPECT_EQ(r.traza.ends_with('~') ? got.substr(0, want.size()) : got, want);
-        EXPECT_EQ(c.calc.paso(), r.paso);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Cuenta cuenta(row.regional);
+        EXPECT_EQ(cuenta.tocar(row.teclas), row.falla);
+        EXPECT_EQ(cuenta.texto, row.display);
+        EXPECT_EQ(cuenta.calc.paso(), row.paso);
+        EXPECT_EQ(cuenta.mensajes, row.mensajes);
     }
 }
 
-TEST(CalculadoraTest, LaCuentaTerminaEnMilPasos) {
-    Cuenta c(kComa);
-    c.tocar("1 +");
-    for (int i = 1; i < Calculadora::kPasosPorCuenta; ++i)
-        c.calc.cmdMultip();
-    ASSERT_EQ(c.calc.paso(), 1000);
-    EXPECT_EQ(c.tocar("4 + = 90 Seno 30 Tg"), "[limite]4|[limite]4|[limite]90|[limite]30");
-    EXPECT_EQ(c.calc.paso(), 1000);
-    EXPECT_EQ(c.tocar("BorrarTodo 4 = 3 ="), "|4|12");
+TEST(Calculadora, WholeQuadrantAnglesAndTheWarningAbove360) {
+    // One function key on a fresh calculator. Exact results are written as whole
+    // numbers; the others are sin, cos or tan of the angle times 0.0174532.
+    // clang-format off
+    const struct { const char* name; Tecla tecla; Text angulo, display; int paso; bool aviso; } rows[] = {
+        {"Seno 90",    Seno,     u"90",    u"1",                     1, false},
+        {"Seno 180",   Seno,     u"180",   u"0",                     1, false},
+        {"Seno 270",   Seno,     u"270",   u"-1",                    1, false},
+        {"Seno 360",   Seno,     u"360",   u"0",                     1, false},
+        {"Seno 89",    Seno,     u"89",    u"0.999847551414582",     1, false},
+        {"Cosen 90",   Coseno,   u"90",    u"0",                     1, false},
+        {"Cosen 180",  Coseno,   u"180",   u"-1",                    1, false},
+        {"Cosen 181",  Coseno,   u"181",   u"-0.99984798727611",     1, false},
+        {"Cosen 270",  Coseno,   u"270",   u"0",                     1, false},
+        {"Cosen 360",  Coseno,   u"360",   u"1",                     1, false},
+        {"Tg 90",      Tangente, u"90",    u"Infinito",              0, false},
+        {"Tg 180",     Tangente, u"180",   u"0",                     1, false},
+        {"Tg 270",     Tangente, u"270",   u"Infinito",              0, false},
+        {"Tg 360",     Tangente, u"360",   u"-3.33071795993894E-05", 1, false},
+        {"Seno 360.5", Seno,     u"360.5", u"0.00869318332396439",   1, true},
+        {"Seno 361",   Seno,     u"361",   u"0.0174190118149612",    1, true},
+        {"Cosen 361",  Coseno,   u"361",   u"0.999848277503837",     1, true},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Cuenta cuenta(P);
+        EXPECT_EQ(cuenta.tocar({{row.angulo.c_str(), row.tecla}}), std::nullopt);
+        EXPECT_EQ(cuenta.texto, row.display);
+        EXPECT_EQ(cuenta.calc.paso(), row.paso);
+        EXPECT_EQ(cuenta.mensajes, row.aviso ? std::vector{kAviso} : std::vector<Text>{});
+    }
+}
+
+TEST(Calculadora, ARunStopsAtItsCapacityUntilBorrarTodo) {
+    const Text lleno = u"La cuenta llegó a 3 pasos. Presione 'Borrar todo' para empezar otra.";
+    // clang-format off
+    const struct { const char* name; Pulsacion tecla; } rows[] = {
+        {"+", {u"2", Mas}}, {"-", {u"2", Menos}}, {"*", {u"2", Por}}, {"/", {u"2", Entre}},
+        {"\\", {u"2", EntreEntero}}, {"Pot", {u"2", Pot}}, {"Raiz", {u"2", Raiz}}, {"=", {u"2", Igual}},
+        {"Seno", {u"30", Seno}}, {"Seno, exact", {u"90", Seno}}, {"Cosen, exact", {u"180", Coseno}},
+        {"Tg", {u"30", Tangente}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Cuenta cuenta(P, 3);
+        cuenta.tocar({{u"1", Mas}, {u"1", Mas}, {u"1", Mas}});
+        ASSERT_EQ(cuenta.texto, u"3");
+        EXPECT_EQ(cuenta.tocar({row.tecla}), std::nullopt);
+        EXPECT_EQ(cuenta.calc.paso(), 3);
+        EXPECT_EQ(cuenta.texto, row.tecla.tecleado);
+        EXPECT_EQ(cuenta.mensajes, std::vector{lleno});
+        // The refused key left "+" as the operation that = repeats.
+        cuenta.tocar({BorrarTodo, {u"4", Igual}, {u"5", Igual}});
+        EXPECT_EQ(cuenta.texto, u"9");
+        EXPECT_EQ(cuenta.calc.paso(), 2);
+    }
+}
+
+TEST(Calculadora, TheSmallestRunHoldsOneStep) {
+    Cuenta cuenta(P, 1);
+    cuenta.tocar({{u"7", Igual}, {u"8", Igual}});
+    EXPECT_EQ(cuenta.calc.paso(), 1);
+    EXPECT_EQ(cuenta.mensajes.size(), 1u);
+    EXPECT_THROW(Cuenta(P, 0), std::invalid_argument);
 }
 
 } // namespace

@@ -2,108 +2,235 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
-#include <tuple>
+#include <variant>
 #include <vector>
 
 namespace ordevix {
 namespace {
 
-constexpr RegionalSettings kPeriod = RegionalSettings::period();
+constexpr RegionalSettings P = RegionalSettings::period();
 const auto noYield = [] {};
 const auto ignore = [](auto) {};
-const auto perfecto = [](Integer& c) { return buscarPerfecto(c, noYield, ignore, ignore); };
 
-// Checked against a sieve of the divisor sums below n (1 to n = 1): primes above 1 sum to 1.
-TEST(IntegerTools, FactorsSumsAndSearchesMatchADivisorSieve) {
-    std::vector<int> sums(32768, 1);
-    for (int d = 2; d < 32768; ++d)
-        for (int m = 2 * d; m < 32768; m += d)
-            sums[m] += d;
-    const auto prime = [&](int n) { return n >= 2 && sums[n] == 1; };
-    for (int n = 2; n <= 10000; ++n) {
-        const std::vector<Integer> f = factorear(Integer(n));
-        int product = 1; // a factor that is not prime, or out of order, zeroes it
-        for (std::size_t k = 0; k + 1 < f.size(); ++k)
-            product *= prime(f[k]) && (k == 0 || f[k - 1] <= f[k]) ? f[k] : 0;
-        ASSERT_TRUE(f.size() >= 2 && f.back() == 1 && product == n) << n;
-    }
-    for (int n = -32768; n <= 32767; ++n)
-        ASSERT_EQ(sumarDivisores(Integer(n), noYield), Integer(sums[n < 0 ? 0 : n])) << n;
-    // Each search goes round the whole range: back at 2, or at 6 past 1, for another click.
-    Integer contador = 0, amigo = 0;
-    for (int n = 2; n <= 32767; ++n) {
-        if (prime(n)) {
-            ASSERT_EQ(buscarPrimo(contador, noYield), n);
-        }
-    }
-    EXPECT_EQ(buscarPrimo(contador, noYield), 2);
-    contador = 1;
-    for (int n : {6, 28, 496, 8128, 6})
-        ASSERT_EQ(perfecto(contador), n);
-    contador = 1;
+// What a check answered, or the fault it raised instead.
+template <class Answer> using Outcome = std::variant<Answer, FaultKind>;
+template <class Check> auto outcome(Check check) -> Outcome<decltype(check())> try {
+    return check();
+} catch (const Fault& fault) {
+    return fault.kind();
+}
+
+TEST(IntegerTools, FactorListsEndWithOne) {
     // clang-format off
-    for (const AmicablePair p : {AmicablePair{220, 284}, {284, 220}, {1184, 1210}, {1210, 1184}, {2620, 2924}, {2924, 2620}, {5020, 5564}, {5564, 5020}, {6232, 6368}, {6368, 6232}, {10744, 10856}, {10856, 10744}, {12285, 14595}, {14595, 12285}, {17296, 18416}, {18416, 17296}})
-        ASSERT_EQ(buscarAmigos(contador, amigo, noYield, ignore, ignore), p);
-    // clang-format on
-}
-
-TEST(IntegerTools, ChangesMadeDuringTheYieldTakeEffectAtOnce) {
-    Integer contador = 28, inner = 0;
-    long step = 0; // steps 1..4 gather 1 + 2 + 4, then the counter drops to 1
-    EXPECT_EQ(sumarDivisores(contador, [&] { contador = ++step == 5 ? 1 : contador; }), 7);
-    contador = 1; // the first yield runs a nested search that finds 6; the outer one goes on to 28
-    const auto once = [&] { inner = inner ? inner : perfecto(contador); };
-    EXPECT_EQ(buscarPerfecto(contador, once, ignore, ignore), 28);
-    EXPECT_EQ(inner, 6);
-    step = 0; // a malformed first number faults only after the second one's sum
-    EXPECT_THROW(comprobarAmigos(u"12abc", u"284", kPeriod, [&] { ++step; }), Fault);
-    EXPECT_EQ(step, 283);
-}
-
-template <class Check> std::string said(Check check) try {
-    return std::array{"refused", "yes", "no"}[int(check())];
-} catch (const Fault& f) {
-    return std::array{"type mismatch", "overflow", "arithmetic"}[int(f.kind())];
-}
-
-TEST(IntegerTools, OneShotChecks) {
-    // a, b: whether a is prime, a is perfect, a and b are amicable, a is divisible by b
-    // clang-format off
-    const std::tuple<Text, Text, std::array<std::string, 4>> rows[] = {
-        {u"220", u"284", {"no", "no", "yes", "no"}},
-        {u"284", u"220", {"no", "no", "yes", "no"}},
-        {u"6", u"6", {"no", "yes", "no", "yes"}},
-        {u"1", u"7", {"no", "no", "no", "no"}},
-        {u"16", u"12", {"no", "no", "no", "no"}},
-        {u"220", u"285", {"no", "no", "no", "no"}},
-        {u"12", u"4", {"no", "no", "no", "yes"}},
-        {u"12", u"5", {"no", "no", "no", "no"}},
-        {u"7.5", u"2.5", {"no", "no", "no", "no"}},
-        {u"6", u"1.5", {"no", "yes", "no", "no"}},
-        {u"0.4", u"2", {"no", "no", "no", "no"}},
-        {u"2.5", u"1", {"yes", "no", "no", "no"}},
-        {u"6.4", u"1", {"no", "no", "no", "no"}},
-        {u"-7", u"1", {"no", "no", "no", "refused"}},
-        {u"-6", u"1", {"no", "no", "no", "refused"}},
-        {u"0", u"5", {"refused", "refused", "refused", "refused"}},
-        {u"", u"", {"refused", "refused", "refused", "refused"}},
-        {u"12abc", u"284", {"type mismatch", "type mismatch", "type mismatch", "type mismatch"}},
-        {u"220", u"40000", {"no", "no", "overflow", "no"}},
-        {u"40000", u"2147483648", {"overflow", "overflow", "overflow", "overflow"}},
-        {u"12", u"0.4", {"no", "no", "no", "arithmetic"}},
+    const struct { const char* name; Integer n; std::vector<Integer> factors; } rows[] = {
+        {"2",              2,     {2, 1}},
+        {"3, a prime",     3,     {3, 1}},
+        {"4",              4,     {2, 2, 1}},
+        {"12",             12,    {2, 2, 3, 1}},
+        {"999",            999,   {3, 3, 3, 37, 1}},
+        {"997, a prime",   997,   {997, 1}},
+        {"9999",           9999,  {3, 3, 11, 101, 1}},
+        {"10000",          10000, {2, 2, 2, 2, 5, 5, 5, 5, 1}},
+        {"8192, 2 to the 13th", 8192, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1}},
     };
     // clang-format on
-    for (const auto& row : rows) {
-        // Named references: clang 14 lambdas cannot capture structured bindings.
-        const Text &a = std::get<0>(row), &b = std::get<1>(row);
-        const std::array got = {said([&] { return comprobarPrimo(a, kPeriod, noYield); }),
-                                said([&] { return comprobarPerfecto(a, kPeriod, noYield); }),
-                                said([&] { return comprobarAmigos(a, b, kPeriod, noYield); }),
-                                said([&] { return esDivisible(a, b, kPeriod); })};
-        EXPECT_EQ(got, std::get<2>(row)) << testing::PrintToString(a + u" / " + b);
+    for (const auto& row : rows)
+        EXPECT_EQ(factorear(row.n), row.factors) << row.name;
+}
+
+TEST(IntegerTools, DivisorSumsBelowTheNumberWrapAsIntegers) {
+    // clang-format off
+    const struct { const char* name; Integer n; Integer sum; } rows[] = {
+        {"6, perfect", 6, 6}, {"28, perfect", 28, 28}, {"12", 12, 16}, {"2, a prime", 2, 1},
+        {"1", 1, 1}, {"0", 0, 1}, {"-6", -6, 1}, {"220", 220, 284}, {"32767", 32767, 6145},
+        {"27720 wraps to 19064", 27720, 19064}, {"12600 wraps below zero", 12600, -29776},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(sumarDivisores(row.n, noYield), row.sum) << row.name;
+}
+
+TEST(IntegerTools, PrimalityByTrialDivision) {
+    // clang-format off
+    const struct { const char* name; Integer n; bool prime; } rows[] = {
+        {"1", 1, false}, {"2", 2, true}, {"3", 3, true}, {"4", 4, false}, {"9", 9, false},
+        {"25", 25, false}, {"13", 13, true}, {"32749, the largest", 32749, true},
+        {"32767 = 7 * 31 * 151", 32767, false}, {"0", 0, false}, {"-7", -7, false},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(esPrimo(row.n, noYield), row.prime) << row.name;
+}
+
+// A yield that, at its k-th call, changes the number the loop works on, as a
+// tick of "Automático" or a nested search does through the window's counter.
+struct Change {
+    Integer& n;
+    int at;
+    Integer to;
+    int calls = 0;
+    void operator()() {
+        if (++calls == at)
+            n = to;
     }
+};
+
+TEST(IntegerTools, LoopsReadTheNumberAfreshAfterEveryYield) {
+    // clang-format off
+    const struct { const char* name; Integer start; int at; Integer to; bool prime; } primes[] = {
+        {"4 turns 5 at step 2",  4,  2, 5, true},
+        {"5 turns 4 at step 2",  5,  2, 4, false},
+        {"13 turns 1 at step 2", 13, 2, 1, false},
+    };
+    const struct { const char* name; Integer start; int at; Integer to; Integer sum; } sums[] = {
+        {"28 drops to 1 at step 5: 1 + 2 + 4", 28, 5, 1, 7},
+        {"6 grows to 28 at step 2",            6,  2, 28, 28},
+    };
+    // clang-format on
+    for (const auto& row : primes) {
+        Integer n = row.start;
+        EXPECT_EQ(esPrimo(n, Change{n, row.at, row.to}), row.prime) << row.name;
+    }
+    for (const auto& row : sums) {
+        Integer n = row.start;
+        EXPECT_EQ(sumarDivisores(n, Change{n, row.at, row.to}), row.sum) << row.name;
+    }
+}
+
+TEST(IntegerTools, ASearchNestedInTheYieldMovesTheSharedCounter) {
+    Integer contador = 1, inner = 0;
+    const auto nested = [&] {
+        if (!inner)
+            inner = buscarPerfecto(contador, noYield, ignore, ignore);
+    };
+    EXPECT_EQ(buscarPerfecto(contador, nested, ignore, ignore), 28);
+    EXPECT_EQ(inner, 6);
+}
+
+TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
+    // clang-format off
+    const struct { const char* name; Integer from, found, after; } primes[] = {
+        {"from 0", 0, 2, 2}, {"from 2", 2, 3, 3}, {"on past 2000", 1999, 2003, 2003},
+        {"round the range", 32749, 2, 2},
+    };
+    const struct { const char* name; Integer from, found, after; } perfects[] = {
+        {"from 1", 1, 6, 7}, {"from 7", 7, 28, 29}, {"from 29", 29, 496, 497},
+        {"from 497", 497, 8128, 8129}, {"round the range", 32767, 6, 7},
+    };
+    const struct { const char* name; Integer from; AmicablePair found; Integer after; } pairs[] = {
+        {"from 1", 1, {220, 284}, 221}, {"from 221", 221, {284, 220}, 285},
+        {"past the perfect 6", 6, {220, 284}, 221}, {"from 18400", 18400, {18416, 17296}, 18417},
+        {"round the range", 32767, {220, 284}, 221},
+    };
+    // clang-format on
+    for (const auto& row : primes) {
+        SCOPED_TRACE(row.name);
+        Integer contador = row.from;
+        EXPECT_EQ(buscarPrimo(contador, noYield), row.found);
+        EXPECT_EQ(contador, row.after);
+    }
+    for (const auto& row : perfects) {
+        SCOPED_TRACE(row.name);
+        Integer contador = row.from, shown = 0, found = 0;
+        EXPECT_EQ(
+            buscarPerfecto(
+                contador, noYield, [&](Integer c) { shown = c; }, [&](Integer f) { found = f; }),
+            row.found);
+        EXPECT_EQ(contador, row.after);
+        EXPECT_EQ(shown, row.found);
+        EXPECT_EQ(found, row.found);
+    }
+    for (const auto& row : pairs) {
+        SCOPED_TRACE(row.name);
+        Integer contador = row.from, amigo = 0, shown = 0;
+        AmicablePair found{};
+        EXPECT_EQ(buscarAmigos(
+                      contador, amigo, noYield, [&](Integer c) { shown = c; },
+                      [&](AmicablePair p) { found = p; }),
+                  row.found);
+        EXPECT_EQ(contador, row.after);
+        EXPECT_EQ(shown, row.found.first);
+        EXPECT_EQ(found, row.found);
+    }
+}
+
+TEST(IntegerTools, DivisibilityCheck) {
+    using enum Divisibility;
+    // clang-format off
+    const struct { const char* name; Text a, b; Outcome<Divisibility> answer; } rows[] = {
+        {"12 by 4", u"12", u"4", Divisible},        {"12 by 5", u"12", u"5", NotDivisible},
+        {"4 by 12", u"4", u"12", NotDivisible},     {"5 by 5", u"5", u"5", Divisible},
+        {"1 by 1", u"1", u"1", Divisible},          {"Long max by 1", u"2147483647", u"1", Divisible},
+        {"Long max by 2", u"2147483647", u"2", NotDivisible},
+        {"7.5 by 2.5: 3 against 8 \\ 2", u"7.5", u"2.5", NotDivisible},
+        {"6 by 1.5: 4 against 6 \\ 2", u"6", u"1.5", NotDivisible},
+        {"0 by 5", u"0", u"5", Refused},            {"5 by 0", u"5", u"0", Refused},
+        {"-12 by 4", u"-12", u"4", Refused},        {"12 by -4", u"12", u"-4", Refused},
+        {"empty", u"", u"", Refused},               {"12abc by 4", u"12abc", u"4", FaultKind::TypeMismatch},
+        {"12 by 0.4", u"12", u"0.4", FaultKind::Arithmetic},
+        {"3e9 by 1", u"3e9", u"1", FaultKind::Overflow},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(outcome([&] { return esDivisible(row.a, row.b, P); }), row.answer) << row.name;
+}
+
+TEST(IntegerTools, PrimeCheckOfATypedNumber) {
+    using enum Primality;
+    // clang-format off
+    const struct { const char* name; Text text; Outcome<Primality> answer; } rows[] = {
+        {"13", u"13", Prime},                  {"1", u"1", NotPrime},
+        {"32749", u"32749", Prime},            {"2.5 rounds to 2", u"2.5", Prime},
+        {"3.5 rounds to 4", u"3.5", NotPrime}, {"0.4 rounds to 0", u"0.4", NotPrime},
+        {"-7", u"-7", NotPrime},               {"empty", u"", Refused},
+        {"letters", u"abc", Refused},          {"0", u"0", Refused},
+        {"12abc", u"12abc", FaultKind::TypeMismatch}, {"40000", u"40000", FaultKind::Overflow},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(outcome([&] { return comprobarPrimo(row.text, P, noYield); }), row.answer)
+            << row.name;
+}
+
+TEST(IntegerTools, PerfectCheckOfATypedNumber) {
+    using enum Perfection;
+    // clang-format off
+    const struct { const char* name; Text text; Outcome<Perfection> answer; } rows[] = {
+        {"6", u"6", Perfect},                  {"28", u"28", Perfect},
+        {"496", u"496", Perfect},              {"8128", u"8128", Perfect},
+        {"1", u"1", NotPerfect},               {"12", u"12", NotPerfect},
+        {"27720, wrapped sum", u"27720", NotPerfect}, {"-6", u"-6", NotPerfect},
+        {"6.4 sums as 6", u"6.4", NotPerfect}, {"empty", u"", Refused},
+        {"letters", u"abc", Refused},          {"0", u"0", Refused},
+        {"12abc", u"12abc", FaultKind::TypeMismatch}, {"40000", u"40000", FaultKind::Overflow},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(outcome([&] { return comprobarPerfecto(row.text, P, noYield); }), row.answer)
+            << row.name;
+}
+
+TEST(IntegerTools, AmicableCheckOfTwoTypedNumbers) {
+    using enum Amicability;
+    // clang-format off
+    const struct { const char* name; Text a, b; Outcome<Amicability> answer; } rows[] = {
+        {"220 and 284", u"220", u"284", Amicable},       {"284 and 220", u"284", u"220", Amicable},
+        {"220 and 285", u"220", u"285", NotAmicable},    {"284 and 284", u"284", u"284", NotAmicable},
+        {"6 and 6, perfect", u"6", u"6", NotAmicable},   {"1 and 7", u"1", u"7", NotAmicable},
+        {"16 and 12, one way only", u"16", u"12", NotAmicable},
+        {"a fraction in the second", u"220", u"284.4", NotAmicable},
+        {"0 and 5", u"0", u"5", Refused},                {"220 and nothing", u"220", u"", Refused},
+        {"letters and 284", u"abc", u"284", Refused},
+        {"220 and 40000", u"220", u"40000", FaultKind::Overflow},
+        {"12abc and 284", u"12abc", u"284", FaultKind::TypeMismatch},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(outcome([&] { return comprobarAmigos(row.a, row.b, P, noYield); }), row.answer)
+            << row.name;
+    int steps = 0; // a malformed first number faults only after the second one's sum
+    EXPECT_THROW(comprobarAmigos(u"12abc", u"284", P, [&] { ++steps; }), Fault);
+    EXPECT_EQ(steps, 283);
 }
 
 } // namespace
