@@ -2,8 +2,6 @@
 #include "all_windows.h"
 #include "window_fixture.h"
 #include <QMenu>
-#include <QMessageBox>
-#include <QTimer>
 
 namespace ordevix::test {
 namespace {
@@ -20,14 +18,12 @@ TEST_F(Icons, EveryWindowIconIsDrawnAtBothSizes) {
 TEST_F(Spanish, TheMessageBoxAndTheTextBoxMenuReadSpanish) {
     host().setMessageSink({});
     QStringList texts;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        for (QAbstractButton* button : box->buttons())
+    ModalWatch watch([&](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons())
             texts << button->text();
-        box->buttons().front()->click();
     });
     host().MsgBox(u"Debe ingresar valores");
+    EXPECT_EQ(watch.answered, 1);
     const std::unique_ptr<QMenu> menu(
         qobject_cast<QLineEdit*>(open<frmEsDivisible>().control("Text1"))
             ->createStandardContextMenu());

@@ -1,8 +1,9 @@
 // The form host's own contract, on a small window made for the test.
+#include "all_windows.h"
 #include "window_fixture.h"
 
-#include <QMessageBox>
-#include <QTimer>
+#include <QFontMetrics>
+#include <QImage>
 
 namespace ordevix::test {
 namespace {
@@ -63,25 +64,26 @@ TEST_F(Host, EnterClicksTheDefaultButtonFromATextBoxOrTheFocusedButton) {
 
 TEST_F(Host, FaultsAreReportedAndWhatCameBeforeStays) {
     // clang-format off
-    const std::pair<FaultKind, const char*> rows[] = {
-        {FaultKind::TypeMismatch, "El valor ingresado no es un número válido."},
-        {FaultKind::Overflow, "El número está fuera del rango admitido."},
-        {FaultKind::Arithmetic, "La operación no tiene un resultado válido."},
+    const struct { const char* name; FaultKind kind; const char* message; } rows[] = {
+        {"type mismatch", FaultKind::TypeMismatch, "El valor ingresado no es un número válido."},
+        {"overflow",      FaultKind::Overflow,     "El número está fuera del rango admitido."},
+        {"arithmetic",    FaultKind::Arithmetic,   "La operación no tiene un resultado válido."},
     };
     // clang-format on
-    for (const auto& [kind, message] : rows) {
-        w().setText("Text1", u"");
-        w().calcular = [&, kind = kind] {
-            w().setText("Text1", u"antes");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        frmPrueba& window = open<frmPrueba>();
+        window.calcular = [&window, kind = row.kind] {
+            window.setText("Text1", u"antes");
             raise(kind);
         };
-        click(w(), "Command1");
-        EXPECT_EQ(lastMessage(), QString::fromUtf8(message));
-        EXPECT_EQ(textOf(w(), "Text1"), QStringLiteral("antes"));
-        EXPECT_TRUE(w().isVisible());
+        click(window, "Command1");
+        EXPECT_EQ(messages, std::vector{QString::fromUtf8(row.message)});
+        EXPECT_EQ(textOf(window, "Text1"), "antes");
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(ends, 0);
     }
-    EXPECT_EQ(messages.size(), 3u);
-    EXPECT_EQ(ends, 0);
 }
 
 TEST_F(Host, EndInsideDoEventsStopsTheOuterHandler) {
@@ -122,10 +124,10 @@ TEST_F(Host, NestedRunsOfOneHandlerAreCapped) {
 }
 
 TEST_F(Host, PrintedLinesGoWithHidingButOnlyClsMovesThePrintPositionBack) {
+    const int lineHeight = QFontMetrics(w().font()).lineSpacing();
     w().Print(2);
     w().Print(-15);
     EXPECT_EQ(w().printedLines(), (std::vector<QString>{" 2 ", "-15 "}));
-    const int lineHeight = w().printPosition().y() / 2;
     host().Hide(w());
     host().Show(w());
     EXPECT_TRUE(w().printedLines().empty());
@@ -137,24 +139,61 @@ TEST_F(Host, PrintedLinesGoWithHidingButOnlyClsMovesThePrintPositionBack) {
     EXPECT_EQ(w().printPosition(), QPoint(0, 0));
 }
 
+TEST_F(Host, EachPrintedLineIsDrawnInItsOwnBand) {
+    // The factor list of 999 is five lines; band k is [k, k + 1) line heights from the top.
+    frmFactoreo& factoreo = open<frmFactoreo>();
+    type(factoreo, "Text1", "999");
+    click(factoreo, "Command1");
+    QWidget* surface = factoreo.surface();
+    QImage image(surface->size(), QImage::Format_RGB32);
+    surface->render(&image, {}, {}, QWidget::DrawWindowBackground); // without the controls
+    const QRgb paper = image.pixel(image.width() - 1, image.height() - 1);
+    const int lineHeight = QFontMetrics(factoreo.font()).lineSpacing();
+    const auto inkRows = [&](int band) {
+        int rows = 0;
+        for (int y = band * lineHeight; y < (band + 1) * lineHeight && y < image.height(); ++y)
+            for (int x = 0; x < image.width() / 4; ++x)
+                if (image.pixel(x, y) != paper) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    };
+    for (int band = 0; band < 5; ++band)
+        EXPECT_GE(inkRows(band), lineHeight / 3) << "line " << band;
+    EXPECT_EQ(inkRows(5), 0) << "below the last line";
+}
+
+TEST_F(Host, ALongButtonCaptionBreaksAtItsLastBlank) {
+    // clang-format off
+    const struct { const char* name; Form& (*window)(); const char* button; const char* shown; } rows[] = {
+        {"Funciones Cuadráticas", &buildWindow<frmIndex>, "Command6", "F&unciones\nCuadráticas"},
+        {"Es Divisible fits", &buildWindow<frmIndex>, "Command5", "&Es Divisible"},
+        {"Borrar todo fits", &buildWindow<frmCalculadora>, "Command3", "Borrar todo"},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(qobject_cast<QAbstractButton*>(row.window().control(row.button))->text(),
+                  QString::fromUtf8(row.shown))
+            << row.name;
+}
+
 TEST_F(Host, TheRealMessageBoxIsModalTitledWithoutIconAndHasOneButton) {
     host().setMessageSink({});
-    QMessageBox* seen = nullptr;
-    QString title;
-    QTimer::singleShot(0, [&] {
-        seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!seen)
-            return;
-        title = seen->windowTitle();
-        EXPECT_EQ(seen->text(), QStringLiteral("Debe ingresar valores"));
-        EXPECT_EQ(seen->icon(), QMessageBox::NoIcon);
-        EXPECT_EQ(seen->windowModality(), Qt::ApplicationModal);
-        ASSERT_EQ(seen->buttons().size(), 1);
-        seen->buttons().front()->click();
+    QString title, text;
+    int buttons = 0;
+    ModalWatch watch([&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        buttons = int(box.buttons().size());
+        EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
     });
     host().MsgBox(u"Debe ingresar valores");
-    ASSERT_NE(seen, nullptr);
-    EXPECT_EQ(title, QStringLiteral("Ordevix"));
+    EXPECT_EQ(watch.answered, 1);
+    EXPECT_EQ(title, "Ordevix");
+    EXPECT_EQ(text, "Debe ingresar valores");
+    EXPECT_EQ(buttons, 1);
 }
 
 } // namespace

@@ -1,96 +1,163 @@
-// The integer tool windows through their real controls: the wiring only.
+// The tool windows through their real controls: what "Calcular" shows for the
+// typed numbers, the automatic searches, and clicks that arrive while one runs.
+#include "all_windows.h"
 #include "window_fixture.h"
-
-#include "tools/frmAmigos.h"
-#include "tools/frmEsDivisible.h"
-#include "tools/frmFactoreo.h"
-#include "tools/frmPerfectos.h"
-#include "tools/frmPrimos.h"
-
-#include <QStringList>
-
-#include <map>
-#include <string>
-#include <vector>
 
 namespace ordevix::test {
 namespace {
 
-using Script = std::map<int, const char*>;
+using ToolWindows = UiTest;
+using Typed = std::vector<std::pair<const char*, QString>>; // text box, text
 
-class IntegerWindows : public UiTest {
-protected:
-    // The boxes (a disabled one in brackets), the caption of label, the printed lines, the
-    // messages, and whether the program ended.
-    QString look(Form& w, const char* label) const {
-        QStringList boxes;
-        for (const char* box : {"Text1", "Text2"})
-            if (w.control(box))
-                boxes << (w.enabled(box) ? textOf(w, box) : "[" + textOf(w, box) + "]");
-        QString s = (w.isVisible() ? "" : "hidden ") + boxes.join("/") +
-                    (label ? " " + captionOf(w, label) : "");
-        for (const QString& line : w.printedLines())
-            s += "," + line;
-        for (const QString& message : messages)
-            s += " !" + message;
-        return s + (ends ? QString(" ended at pass %1").arg(passes) : "");
-    }
-    // Types ("Text1=12") or clicks each control in turn, looking after each click; during the last
-    // one, at the script's passes of the event loop, clicks its control (or "": takes a look).
-    std::string run(Form& w, const char* label, const std::vector<const char*>& steps,
-                    const Script& script) {
-        QStringList shown;
-        Script active;
-        host().setPumpPolicy(1, std::chrono::nanoseconds(0));
-        host().setPumpProbe([&] {
-            if (const auto it = active.find(++passes); it != active.end() && *it->second)
-                QMetaObject::invokeMethod(w.control(it->second), "click", Qt::QueuedConnection);
-            else if (it != active.end())
-                shown << look(w, label);
-        });
-        for (const char* const& step : steps) {
-            const std::string text = step;
-            if (const auto eq = text.find('='); eq != std::string::npos) {
-                type(w, text.substr(0, eq).c_str(), QString::fromStdString(text.substr(eq + 1)));
-                continue;
-            }
-            passes = 0;
-            messages.clear();
-            active = &step == &steps.back() ? script : Script{};
-            click(w, step);
-            shown << look(w, label);
-        }
-        host().setPumpProbe({});
-        return shown.join(", ").toStdString();
-    }
-    int passes = 0;
-};
+const QString kDebe = "Debe ingresar valores";
 
-// In order, each row going on from the windows' state after the row before.
-TEST_F(IntegerWindows, ClicksThroughTheControls) {
+TEST_F(ToolWindows, CalcularAnswersInTheLabelOrWithAMessage) {
     // clang-format off
-    const struct { Form& window; const char* label; std::vector<const char*> steps; Script script; std::string expected; } rows[] = {
-        // Calcular, one answer, one refusal, one fault each; a refused number wipes the factor list.
-        {open<frmFactoreo>(), nullptr, {"Text1=999", "Command1", "Text1=12abc", "Command1", "Text1=1.9", "Command1", "Text1=", "Command1"}, {}, "999, 3 , 3 , 3 , 37 , 1 , 12abc, 2 , 2 , 3 , 1 , 1.9 !Esta aplicación soporta valores entre 2 y 10000,  !Debe ingresar valores"},
-        {open<frmEsDivisible>(), "Label1", {"Text1=12", "Text2=4", "Command1", "Text2=5", "Command1", "Text1=", "Command1", "Text1=12", "Text2=0.4", "Command1"}, {}, "12/4 Es divisible, 12/5 No es divisible, /5 No es divisible !Debe ingresar valores, 12/0.4 No es divisible !La operación no tiene un resultado válido."},
-        {open<frmPrimos>(), "Label1", {"Text1=13", "Command1", "Text1=1", "Command1", "Text1=abc", "Command1", "Text1=40000", "Command1"}, {}, "13 El número es primo, 1 El número no es primo, abc El número no es primo !Debe ingresar valores, 40000 El número no es primo !El número está fuera del rango admitido."},
-        {open<frmPerfectos>(), "Label1", {"Text1=8128", "Command1", "Text1=1", "Command1", "Text1=0", "Command1", "Text1=12abc", "Command1"}, {}, "8128 Es perfecto, 1 No es perfecto, 0 No es perfecto !Debe ingresar valores, 12abc No es perfecto !El valor ingresado no es un número válido."},
-        {open<frmAmigos>(), "Label1", {"Text1=220", "Text2=284", "Command1", "Text1=16", "Text2=12", "Command1", "Text2=", "Command1", "Text1=12abc", "Text2=284", "Command1"}, {}, "220/284 Son amigos, 16/12 No son amigos, 16/ No son amigos !Debe ingresar valores, 12abc/284 No son amigos !El valor ingresado no es un número válido."},
-        // Automático: tick, searches, clear (Calcular then checks the box), tick, search.
-        {open<frmPrimos>(), "Label1", {"Check1", "Command1", "Command1", "Command1", "Check1", "Command1", "Check1", "Command1"}, {}, "[40000] El número no es primo, [2] , [3] , [5] , 5 , 5 El número es primo, [5] El número es primo, [2] "},
-        {open<frmPerfectos>(), "Label3", {"Check1", "Command1", "Command1", "Check1", "Command1", "Check1", "Command1"}, {}, "[12abc] , [ 6] Listo, [ 28] Listo,  28 Listo,  28 Listo, [ 28] Listo, [ 6] Listo"},
-        {open<frmAmigos>(), "Label1", {"Check1", "Command1", "Command1", "Check1", "Command1", "Check1", "Command1"}, {}, "[12abc]/[284] No son amigos, [220]/[284] Listo, [284]/[220] Listo, 284/220 Listo, 284/220 Son amigos, [284]/[220] Son amigos, [220]/[284] Listo"},
-        // During a search: candidate n takes n passes (12 cleared, 14 shown, 16 ticked: round from 1); a nested
-        // click finds the next prime, the outer one goes on; INICIO hides and the search ends; SALIR ends at once.
-        {open<frmPerfectos>(), "Label3", {"Command1"}, {{50, "Check1"}, {75, ""}, {105, "Check1"}}, " 6 Procesando... 14, [ 6] Listo"},
-        {open<frmPrimos>(), "Label1", {"Command1"}, {{1, "Command1"}, {8, ""}}, "[3] , [5] "},
-        {open<frmAmigos>(), "Label1", {"Command1"}, {{100, "Command3"}, {2000, ""}}, "hidden [220]/[284] Procesando...225, hidden [284]/[220] Listo"},
-        {open<frmPerfectos>(), "Label3", {"Command1"}, {{10, "Command2"}}, "hidden [ 6] Procesando... 8 ended at pass 10"},
+    const struct { const char* name; Form& (*window)(); Typed typed; const char* button; const char* label; QString caption, message; } rows[] = {
+        {"divisible",          &buildWindow<frmEsDivisible>, {{"Text1", "12"}, {"Text2", "4"}},   "Command1", "Label1", "Es divisible", ""},
+        {"not divisible",      &buildWindow<frmEsDivisible>, {{"Text1", "12"}, {"Text2", "5"}},   "Command1", "Label1", "No es divisible", ""},
+        {"no dividend",        &buildWindow<frmEsDivisible>, {{"Text1", ""}, {"Text2", "5"}},     "Command1", "Label1", "", kDebe},
+        {"divisor rounds to 0", &buildWindow<frmEsDivisible>, {{"Text1", "12"}, {"Text2", "0.4"}}, "Command1", "Label1", "", "La operación no tiene un resultado válido."},
+        {"prime",              &buildWindow<frmPrimos>,      {{"Text1", "13"}},                   "Command1", "Label1", "El número es primo", ""},
+        {"not prime",          &buildWindow<frmPrimos>,      {{"Text1", "4"}},                    "Command1", "Label1", "El número no es primo", ""},
+        {"no number to test",  &buildWindow<frmPrimos>,      {{"Text1", "abc"}},                  "Command1", "Label1", "", kDebe},
+        {"too big an Integer", &buildWindow<frmPrimos>,      {{"Text1", "40000"}},                "Command1", "Label1", "", "El número está fuera del rango admitido."},
+        {"perfect",            &buildWindow<frmPerfectos>,   {{"Text1", "8128"}},                 "Command1", "Label1", "Es perfecto", ""},
+        {"not perfect",        &buildWindow<frmPerfectos>,   {{"Text1", "12"}},                   "Command1", "Label1", "No es perfecto", ""},
+        {"perfect of 12abc",   &buildWindow<frmPerfectos>,   {{"Text1", "12abc"}},                "Command1", "Label1", "", "El valor ingresado no es un número válido."},
+        {"amicable",           &buildWindow<frmAmigos>,      {{"Text1", "220"}, {"Text2", "284"}}, "Command1", "Label1", "Son amigos", ""},
+        {"not amicable",       &buildWindow<frmAmigos>,      {{"Text1", "16"}, {"Text2", "12"}},  "Command1", "Label1", "No son amigos", ""},
+        {"no second number",   &buildWindow<frmAmigos>,      {{"Text1", "16"}, {"Text2", ""}},    "Command1", "Label1", "", kDebe},
+        {"two roots",          &buildWindow<frmCuadraticas>, {{"txtValorA", "2"}, {"txtValorB", "-3"}, {"txtValorC", "1"}}, "cmdCalcular", "lblSalida", "Raices  1  .5", ""},
+        {"not quadratic",      &buildWindow<frmCuadraticas>, {{"txtValorA", "0"}, {"txtValorB", "2"}, {"txtValorC", "1"}}, "cmdCalcular", "lblSalida", "", "La función no es cuadrática: AX2 no puede ser 0."},
+        {"no coefficients",    &buildWindow<frmCuadraticas>, {{"txtValorA", ""}, {"txtValorB", ""}, {"txtValorC", ""}}, "cmdCalcular", "lblSalida", "", kDebe},
     };
     // clang-format on
-    for (const auto& [window, label, steps, script, expected] : rows)
-        EXPECT_EQ(run(window, label, steps, script), expected)
-            << window.description().name << " " << steps.front();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        Form& w = show(row.window());
+        for (const auto& [box, text] : row.typed)
+            type(w, box, text);
+        click(w, row.button);
+        EXPECT_EQ(captionOf(w, row.label), row.caption);
+        EXPECT_EQ(lastMessage(), row.message);
+    }
+}
+
+TEST_F(ToolWindows, TheFactorListerTakesTwoToTenThousand) {
+    const QString range = "Esta aplicación soporta valores entre 2 y 10000";
+    const std::vector<QString> two = {" 2 ", " 1 "};
+    // clang-format off
+    const struct { const char* name; QString before, text; std::vector<QString> lines; QString message; } rows[] = {
+        {"2, the smallest",   "", "2",       two, ""},
+        {"10000, the largest", "", "10000",  {" 2 ", " 2 ", " 2 ", " 2 ", " 5 ", " 5 ", " 5 ", " 5 ", " 1 "}, ""},
+        {"a prime lists itself", "", "7",    {" 7 ", " 1 "}, ""},
+        {"2.5 is taken as 2", "", "2.5",     two, ""},
+        {"3.5 is taken as 4", "", "3.5",     {" 2 ", " 2 ", " 1 "}, ""},
+        {"12abc is 12",       "", "12abc",   {" 2 ", " 2 ", " 3 ", " 1 "}, ""},
+        {"1 refused",         "", "1",       {}, range},
+        {"1.9 refused",       "", "1.9",     {}, range},
+        {"10000.5 refused",   "", "10000.5", {}, range},
+        {"10001 refused",     "", "10001",   {}, range},
+        {"letters refused",   "", "abc",     {}, range},
+        {"empty refused",     "", "",        {}, kDebe},
+        {"a refusal wipes the last list", "12", "1", {}, range},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        frmFactoreo& w = open<frmFactoreo>();
+        if (!row.before.isEmpty()) {
+            type(w, "Text1", row.before);
+            click(w, "Command1");
+        }
+        type(w, "Text1", row.text);
+        click(w, "Command1");
+        EXPECT_EQ(w.printedLines(), row.lines);
+        EXPECT_EQ(lastMessage(), row.message);
+    }
+}
+
+TEST_F(ToolWindows, AutomaticSearchesClickByClick) {
+    // The controls clicked in turn, then the text boxes, whether they take typing,
+    // and the caption of the label that the window answers in.
+    // clang-format off
+    const struct { const char* name; Form& (*window)(); std::vector<const char*> clicks; QString text1, text2; bool enabled; const char* label; QString caption; } rows[] = {
+        {"primes one per click",      &buildWindow<frmPrimos>,    {"Check1", "Command1", "Command1", "Command1"}, "5", "", false, "Label1", ""},
+        {"clearing restarts primes",  &buildWindow<frmPrimos>,    {"Check1", "Command1", "Command1", "Check1", "Check1", "Command1"}, "2", "", false, "Label1", ""},
+        {"cleared, the prime stays",  &buildWindow<frmPrimos>,    {"Check1", "Command1", "Command1", "Check1", "Command1"}, "3", "", true, "Label1", "El número es primo"},
+        {"perfect 6, then 28",        &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1"}, " 28", "", false, "Label3", "Listo"},
+        {"ticking restarts perfects", &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1", "Check1", "Check1", "Command1"}, " 6", "", false, "Label3", "Listo"},
+        {"cleared, 6 is perfect",     &buildWindow<frmPerfectos>, {"Check1", "Command1", "Check1", "Command1"}, " 6", "", true, "Label1", "Es perfecto"},
+        {"pair 220 and 284",          &buildWindow<frmAmigos>,    {"Check1", "Command1"}, "220", "284", false, "Label1", "Listo"},
+        {"then 284 and 220",          &buildWindow<frmAmigos>,    {"Check1", "Command1", "Command1"}, "284", "220", false, "Label1", "Listo"},
+        {"cleared, the pair checks",  &buildWindow<frmAmigos>,    {"Check1", "Command1", "Check1", "Command1"}, "220", "284", true, "Label1", "Son amigos"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        Form& w = show(row.window());
+        for (const char* control : row.clicks)
+            click(w, control);
+        EXPECT_EQ(textOf(w, "Text1"), row.text1);
+        EXPECT_EQ(w.enabled("Text1"), row.enabled);
+        if (w.control("Text2")) {
+            EXPECT_EQ(textOf(w, "Text2"), row.text2);
+            EXPECT_EQ(w.enabled("Text2"), row.enabled);
+        }
+        EXPECT_EQ(captionOf(w, row.label), row.caption);
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+TEST_F(ToolWindows, ClicksWhileASearchRuns) {
+    // The box is ticked and "Calcular" clicked `first` times; during the next click,
+    // when the label first reads `when`, the controls `then` are clicked. shown: the
+    // first captions the label takes during that search.
+    // clang-format off
+    const struct { const char* name; Form& (*window)(); const char* label; int first; QString when; std::vector<const char*> then; std::vector<QString> shown; QString text1, caption, visible; int ends; } rows[] = {
+        {"perfect progress",      &buildWindow<frmPerfectos>, "Label3", 0, "", {}, {"Procesando... 1", "Procesando... 2", "Procesando... 3"}, " 6", "Listo", "frmPerfectos", 0},
+        {"amicable progress",     &buildWindow<frmAmigos>,    "Label1", 0, "", {}, {"Procesando...1", "Procesando...2"}, "220", "Listo", "frmAmigos", 0},
+        {"clearing goes on",      &buildWindow<frmPerfectos>, "Label3", 1, "Procesando... 12", {"Check1"}, {}, " 28", "Listo", "frmPerfectos", 0},
+        {"ticking restarts at 1", &buildWindow<frmPerfectos>, "Label3", 1, "Procesando... 12", {"Check1", "Check1"}, {}, " 6", "Listo", "frmPerfectos", 0},
+        {"a nested Calcular",     &buildWindow<frmPerfectos>, "Label3", 0, "Procesando... 2", {"Command1"}, {}, " 28", "Listo", "frmPerfectos", 0},
+        {"INICIO, search goes on", &buildWindow<frmAmigos>,   "Label1", 1, "Procesando...225", {"Command3"}, {}, "284", "Listo", "frmIndex", 0},
+        {"SALIR ends at once",    &buildWindow<frmPerfectos>, "Label3", 1, "Procesando... 8", {"Command2"}, {}, " 6", "Procesando... 8", "0 windows", 1},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        Form& w = show(row.window());
+        click(w, "Check1");
+        for (int k = 0; k < row.first; ++k)
+            click(w, "Command1");
+        std::vector<QString> shown;
+        bool clicked = false;
+        host().setPumpPolicy(1, std::chrono::nanoseconds(0));
+        host().setPumpProbe([&] {
+            const QString now = captionOf(w, row.label);
+            if (shown.size() < row.shown.size() && !now.isEmpty() &&
+                (shown.empty() || shown.back() != now))
+                shown.push_back(now);
+            if (!row.then.empty() && !clicked && now == row.when) {
+                clicked = true;
+                for (const char* control : row.then)
+                    QMetaObject::invokeMethod(w.control(control), "click", Qt::QueuedConnection);
+            }
+        });
+        click(w, "Command1");
+        host().setPumpProbe({});
+        EXPECT_EQ(shown, row.shown);
+        EXPECT_EQ(clicked, !row.then.empty());
+        EXPECT_EQ(textOf(w, "Text1"), row.text1);
+        EXPECT_EQ(captionOf(w, row.label), row.caption);
+        EXPECT_EQ(visibleName(), row.visible);
+        EXPECT_EQ(ends, row.ends);
+    }
 }
 
 } // namespace

@@ -1,67 +1,116 @@
+// Moving between the windows: the doors of the main menu, "INICIO" back, the
+// ways out, and the keyboard's path through each window.
 #include "all_windows.h"
 #include "window_fixture.h"
-
-#include <functional>
 
 namespace ordevix::test {
 namespace {
 
-struct Door {
-    const char* opener; // a main-menu button, or the shortcut of a menu item
-    Form& (*tool)();
-    const char* inicio;
-};
+using Navigation = UiTest;
 
-// clang-format off
-const Door kDoors[] = {
-    {"Command1", &buildWindow<frmCalculadora>, "Command1"}, {"Command2", &buildWindow<frmFactoreo>, "cmdInicio"},
-    {"Command3", &buildWindow<frmPrimos>, "Command3"},      {"Command4", &buildWindow<frmAmigos>, "Command3"},
-    {"Command5", &buildWindow<frmEsDivisible>, "Command2"}, {"Command6", &buildWindow<frmCuadraticas>, "Command3"},
-    {"Command7", &buildWindow<frmPerfectos>, "Command3"},
-    {"Ctrl+B", &buildWindow<frmCalculadora>, "Command1"},   {"Ctrl+F", &buildWindow<frmFactoreo>, "cmdInicio"},
-    {"Ctrl+P", &buildWindow<frmPrimos>, "Command3"},        {"Ctrl+A", &buildWindow<frmAmigos>, "Command3"},
-    {"Ctrl+D", &buildWindow<frmEsDivisible>, "Command2"},   {"Ctrl+T", &buildWindow<frmCuadraticas>, "Command3"},
-    {"Ctrl+E", &buildWindow<frmPerfectos>, "Command3"},
-};
-// clang-format on
-
-bool isButton(const Door& door) {
-    return QByteArray(door.opener).startsWith("Command");
+Form& window(const char* name) {
+    for (const WindowEntry& entry : kAllWindows)
+        if (QByteArray(entry.name) == name)
+            return entry.build();
+    throw std::invalid_argument(name);
 }
 
-class Navigation : public UiTest {};
+TEST_F(Navigation, FirstFocusAndTabOrderOfEveryWindow) {
+    // The controls that Tab visits from the first focus, which comes first.
+    // clang-format off
+    const struct { const char* window; std::vector<QString> order; } rows[] = {
+        {"frmIndex", {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8"}},
+        {"frmCalculadora", {"Text1", "cmdSumar", "cmdResta", "cmdMultip", "cmdDiv", "cmdDivE", "cmdSen", "cmdCos", "cmdTg", "cmdPi", "cmdPot", "cmdRaiz", "Command1", "Command2", "cmdIgual", "Command3", "Command4"}},
+        {"frmFactoreo", {"Text1", "Command1", "cmdSalir", "cmdInicio"}},
+        {"frmEsDivisible", {"Text1", "Text2", "Command1", "Command2", "cmdSalir"}},
+        {"frmPrimos", {"Text1", "Command1", "Check1", "Command2", "Command3"}},
+        {"frmPerfectos", {"Text1", "Command1", "Check1", "Command2", "Command3"}},
+        {"frmAmigos", {"Text1", "Text2", "Command1", "Command2", "Check1", "Command3"}},
+        {"frmCuadraticas", {"txtValorA", "txtValorB", "txtValorC", "cmdCalcular", "Command3", "Command2"}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.window);
+        restart();
+        Form& w = show(window(row.window));
+        std::vector<QString> seen;
+        for (std::size_t k = 0; k <= row.order.size() && w.focusWidget(); ++k) {
+            seen.push_back(w.focusWidget()->objectName());
+            QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        }
+        std::vector<QString> expected = row.order;
+        expected.push_back(row.order.front()); // and round again
+        EXPECT_EQ(seen, expected);
+    }
+}
 
 TEST_F(Navigation, EveryDoorOpensItsToolAndInicioComesBack) {
-    frmIndex& menu = open<frmIndex>();
-    EXPECT_EQ(menu.focusWidget(), menu.control("Command1"));
-    for (const Door& door : kDoors) {
-        SCOPED_TRACE(door.opener);
-        if (isButton(door))
-            click(menu, door.opener);
+    // clang-format off
+    const struct { const char* door; const char* tool; const char* inicio; } rows[] = {
+        {"Command1", "frmCalculadora", "Command1"}, {"Command2", "frmFactoreo", "cmdInicio"},
+        {"Command3", "frmPrimos", "Command3"},      {"Command4", "frmAmigos", "Command3"},
+        {"Command5", "frmEsDivisible", "Command2"}, {"Command6", "frmCuadraticas", "Command3"},
+        {"Command7", "frmPerfectos", "Command3"},   {"Ctrl+B", "frmCalculadora", "Command1"},
+        {"Ctrl+F", "frmFactoreo", "cmdInicio"},     {"Ctrl+P", "frmPrimos", "Command3"},
+        {"Ctrl+A", "frmAmigos", "Command3"},        {"Ctrl+D", "frmEsDivisible", "Command2"},
+        {"Ctrl+T", "frmCuadraticas", "Command3"},   {"Ctrl+E", "frmPerfectos", "Command3"},
+        {"Alt+C", "frmCalculadora", "Command1"},    {"Alt+U", "frmCuadraticas", "Command3"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.door);
+        restart();
+        frmIndex& menu = open<frmIndex>();
+        if (menu.control(row.door))
+            click(menu, row.door);
         else
-            QTest::keySequence(&menu, QKeySequence(QString::fromLatin1(door.opener)));
-        Form& tool = door.tool();
-        ASSERT_EQ(visibleForms(), std::vector<Form*>{&tool});
-        // The first showing of each tool focuses its lowest TabIndex.
-        EXPECT_TRUE(!isButton(door) || tool.focusWidget() == tool.firstFocus());
-        click(tool, door.inicio);
-        ASSERT_EQ(visibleForms(), std::vector<Form*>{&menu});
-        menu.activateWindow();
+            QTest::keySequence(&menu, QKeySequence(QString::fromLatin1(row.door)));
+        EXPECT_EQ(visibleName(), row.tool);
+        click(window(row.tool), row.inicio);
+        EXPECT_EQ(visibleName(), "frmIndex");
+        EXPECT_EQ(ends, 0);
     }
-    EXPECT_EQ(ends, 0);
 }
 
-TEST_F(Navigation, ReopenedToolKeepsItsContentsButNotItsPrintedLines) {
+TEST_F(Navigation, EveryWayOutEndsTheProgramAndNothingRunsAfter) {
+    // clang-format off
+    const struct { const char* window; const char* way; } rows[] = {
+        {"frmIndex", "SALIR"}, {"frmIndex", "Esc"}, {"frmIndex", "close"}, {"frmIndex", "F4"},
+        {"frmCalculadora", "SALIR"}, {"frmCalculadora", "Esc"}, {"frmCalculadora", "close"},
+        {"frmFactoreo", "SALIR"}, {"frmFactoreo", "Esc"}, {"frmEsDivisible", "SALIR"},
+        {"frmPrimos", "Esc"}, {"frmPerfectos", "close"}, {"frmAmigos", "SALIR"}, {"frmCuadraticas", "Esc"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.window) + " " + row.way);
+        restart();
+        frmIndex& menu = open<frmIndex>();
+        Form& w = show(window(row.window));
+        const std::string way = row.way;
+        if (way == "SALIR")
+            QTest::mouseClick(w.cancelButton(), Qt::LeftButton);
+        else if (way == "close")
+            w.close();
+        else
+            QTest::keyClick(w.focusWidget(), way == "Esc" ? Qt::Key_Escape : Qt::Key_F4);
+        EXPECT_EQ(ends, 1);
+        EXPECT_TRUE(visibleForms().empty());
+        click(menu, "Command3"); // a window that is gone takes no clicks
+        EXPECT_TRUE(visibleForms().empty());
+    }
+}
+
+TEST_F(Navigation, AReopenedToolKeepsItsContentsButNotItsPrintedLines) {
     frmIndex& menu = open<frmIndex>();
     click(menu, "Command3");
     frmPrimos& tool = host().form<frmPrimos>();
-    type(tool, "Text1", QStringLiteral("abc"));
+    type(tool, "Text1", "abc");
     click(tool, "Check1");
     tool.Print(7);
     const QPoint where = tool.pos();
     click(tool, "Command3");
     click(menu, "Command3");
-    EXPECT_EQ(textOf(tool, "Text1"), QStringLiteral("abc"));
+    EXPECT_EQ(textOf(tool, "Text1"), "abc");
     EXPECT_EQ(tool.value("Check1"), 1);
     EXPECT_TRUE(tool.printedLines().empty());
     EXPECT_EQ(tool.pos(), where);
@@ -70,40 +119,12 @@ TEST_F(Navigation, ReopenedToolKeepsItsContentsButNotItsPrintedLines) {
 TEST_F(Navigation, AccessKeysOpenAtOnceAndHiddenWindowsTakeNoClicks) {
     frmIndex& menu = open<frmIndex>();
     QTest::keySequence(&menu, QKeySequence(QStringLiteral("Alt+U")));
-    Form& tool = host().form<frmCuadraticas>();
     // No event loop pass in between: the access key clicked at once.
-    ASSERT_EQ(visibleForms(), std::vector<Form*>{&tool});
+    ASSERT_EQ(visibleName(), "frmCuadraticas");
     // A click that reaches the hidden menu later must not open a second tool.
     QMetaObject::invokeMethod(menu.control("Command5"), "click", Qt::QueuedConnection);
     QApplication::processEvents();
-    EXPECT_EQ(visibleForms(), std::vector<Form*>{&tool});
-}
-
-TEST_F(Navigation, EveryWayOutEndsTheProgramAndNothingRunsAfter) {
-    using Way = std::pair<const char*, std::function<void(Form&)>>;
-    const Way ways[] = {
-        {"SALIR", [](Form& f) { QTest::mouseClick(f.cancelButton(), Qt::LeftButton); }},
-        {"Esc", [](Form& f) { QTest::keyClick(f.firstFocus(), Qt::Key_Escape); }},
-        {"close", [](Form& f) { f.close(); }},
-        {"F4", [](Form& f) { QTest::keyClick(&f, Qt::Key_F4); }}, // the main menu's item
-    };
-    // Row -1 is the main menu itself; 0 to 6 are the tools behind its buttons.
-    for (int row = -1; row < 7; ++row) {
-        for (const auto& [name, way] : ways) {
-            if (row >= 0 && std::string_view(name) == "F4")
-                continue;
-            SCOPED_TRACE(std::to_string(row) + " " + name);
-            restart();
-            frmIndex& menu = open<frmIndex>();
-            if (row >= 0)
-                click(menu, kDoors[row].opener);
-            way(row < 0 ? static_cast<Form&>(menu) : kDoors[row].tool());
-            EXPECT_EQ(ends, 1);
-            EXPECT_TRUE(visibleForms().empty());
-            click(menu, "Command3");
-            EXPECT_TRUE(visibleForms().empty());
-        }
-    }
+    EXPECT_EQ(visibleName(), "frmCuadraticas");
 }
 
 } // namespace

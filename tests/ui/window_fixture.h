@@ -6,12 +6,18 @@
 #include "shell/formhost.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <vector>
 
 namespace ordevix::test {
@@ -36,13 +42,14 @@ protected:
 
     static FormHost& host() { return FormHost::instance(); }
 
-    template <class W> W& open() {
-        W& window = host().template form<W>();
+    // Shows the window as the program does, then lets the platform catch up.
+    static Form& show(Form& window) {
         host().Show(window);
         window.activateWindow();
         QApplication::processEvents();
         return window;
     }
+    template <class W> W& open() { return static_cast<W&>(show(host().template form<W>())); }
 
     static std::vector<Form*> visibleForms() {
         std::vector<Form*> visible;
@@ -50,6 +57,11 @@ protected:
             if (form->isVisible())
                 visible.push_back(form);
         return visible;
+    }
+    static QString visibleName() {
+        const std::vector<Form*> visible = visibleForms();
+        return visible.size() == 1 ? visible.front()->objectName()
+                                   : QString("%1 windows").arg(visible.size());
     }
 
     static void click(Form& form, const char* name) {
@@ -68,6 +80,38 @@ protected:
 
     std::vector<QString> messages;
     int ends = 0;
+};
+
+// Answers every real message box that comes up while it lives: look() sees it, then
+// its first button closes it. A dialog still open after `patience` is closed too and
+// fails the test, so a test that waits for a box never hangs.
+class ModalWatch {
+public:
+    explicit ModalWatch(std::function<void(QMessageBox&)> look,
+                        std::chrono::milliseconds patience = std::chrono::seconds(5)) {
+        poll_.callOnTimeout([this, look] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    ++answered;
+                    look(*box);
+                    box->buttons().isEmpty() ? box->reject() : box->buttons().front()->click();
+                }
+        });
+        poll_.start(10);
+        deadline_.setSingleShot(true);
+        deadline_.callOnTimeout([] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
+                    ADD_FAILURE() << "a dialog was still open: " << w->metaObject()->className();
+                    dialog->reject();
+                }
+        });
+        deadline_.start(patience);
+    }
+    int answered = 0;
+
+private:
+    QTimer poll_, deadline_;
 };
 
 } // namespace ordevix::test
