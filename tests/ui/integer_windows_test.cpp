@@ -80,61 +80,32 @@ TEST_F(ToolWindows, TheFactorListerTakesTwoToTenThousand) {
     }
 }
 
-TEST_F(ToolWindows, AutomaticSearchesClickByClick) {
-    // The controls clicked in turn, then the text boxes, whether they take typing,
-    // and the caption of the label that the window answers in.
+TEST_F(ToolWindows, AutomaticSearchesAndClicksWhileOneRuns) {
+    // The controls are clicked in turn. Once, when the label first reads `when`, the
+    // controls `then` are clicked as well, from inside the running search. shown: the
+    // first captions the label takes. Then the text boxes, whether they take typing,
+    // the label's caption, the visible window and whether the program ended.
     // clang-format off
-    const struct { const char* name; Form& (*window)(); std::vector<const char*> clicks; QString text1, text2; bool enabled; const char* label; QString caption; } rows[] = {
-        {"primes one per click",      &buildWindow<frmPrimos>,    {"Check1", "Command1", "Command1", "Command1"}, "5", "", false, "Label1", ""},
-        {"clearing restarts primes",  &buildWindow<frmPrimos>,    {"Check1", "Command1", "Command1", "Check1", "Check1", "Command1"}, "2", "", false, "Label1", ""},
-        {"cleared, the prime stays",  &buildWindow<frmPrimos>,    {"Check1", "Command1", "Command1", "Check1", "Command1"}, "3", "", true, "Label1", "El número es primo"},
-        {"perfect 6, then 28",        &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1"}, " 28", "", false, "Label3", "Listo"},
-        {"ticking restarts perfects", &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1", "Check1", "Check1", "Command1"}, " 6", "", false, "Label3", "Listo"},
-        {"cleared, 6 is perfect",     &buildWindow<frmPerfectos>, {"Check1", "Command1", "Check1", "Command1"}, " 6", "", true, "Label1", "Es perfecto"},
-        {"pair 220 and 284",          &buildWindow<frmAmigos>,    {"Check1", "Command1"}, "220", "284", false, "Label1", "Listo"},
-        {"then 284 and 220",          &buildWindow<frmAmigos>,    {"Check1", "Command1", "Command1"}, "284", "220", false, "Label1", "Listo"},
-        {"cleared, the pair checks",  &buildWindow<frmAmigos>,    {"Check1", "Command1", "Check1", "Command1"}, "220", "284", true, "Label1", "Son amigos"},
+    const struct { const char* name; Form& (*window)(); std::vector<const char*> clicks; QString when; std::vector<const char*> then; std::vector<QString> shown; QString text1, text2; bool enabled; const char* label; QString caption, visible; int ends; } rows[] = {
+        {"primes one per click",  &buildWindow<frmPrimos>, {"Check1", "Command1", "Command1", "Command1"}, "", {}, {}, "5", "", false, "Label1", "", "frmPrimos", 0},
+        {"clearing restarts at 2", &buildWindow<frmPrimos>, {"Check1", "Command1", "Command1", "Check1", "Check1", "Command1"}, "", {}, {}, "2", "", false, "Label1", "", "frmPrimos", 0},
+        {"cleared, the prime checks", &buildWindow<frmPrimos>, {"Check1", "Command1", "Command1", "Check1", "Command1"}, "", {}, {}, "3", "", true, "Label1", "El número es primo", "frmPrimos", 0},
+        {"perfect 6, then 28",    &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1"}, "", {}, {"Procesando... 1", "Procesando... 2"}, " 28", "", false, "Label3", "Listo", "frmPerfectos", 0},
+        {"ticking restarts at 1", &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1", "Check1", "Check1", "Command1"}, "", {}, {}, " 6", "", false, "Label3", "Listo", "frmPerfectos", 0},
+        {"cleared, 6 is perfect", &buildWindow<frmPerfectos>, {"Check1", "Command1", "Check1", "Command1"}, "", {}, {}, " 6", "", true, "Label1", "Es perfecto", "frmPerfectos", 0},
+        {"pairs both ways",       &buildWindow<frmAmigos>, {"Check1", "Command1", "Command1"}, "", {}, {"Procesando...1", "Procesando...2"}, "284", "220", false, "Label1", "Listo", "frmAmigos", 0},
+        {"cleared, the pair checks", &buildWindow<frmAmigos>, {"Check1", "Command1", "Check1", "Command1"}, "", {}, {}, "220", "284", true, "Label1", "Son amigos", "frmAmigos", 0},
+        {"clearing during a search", &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1"}, "Procesando... 12", {"Check1"}, {}, " 28", "", true, "Label3", "Listo", "frmPerfectos", 0},
+        {"ticking during a search", &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1"}, "Procesando... 12", {"Check1", "Check1"}, {}, " 6", "", false, "Label3", "Listo", "frmPerfectos", 0},
+        {"a nested Calcular",     &buildWindow<frmPerfectos>, {"Check1", "Command1"}, "Procesando... 2", {"Command1"}, {}, " 28", "", false, "Label3", "Listo", "frmPerfectos", 0},
+        {"INICIO, the search goes on", &buildWindow<frmAmigos>, {"Check1", "Command1", "Command1"}, "Procesando...225", {"Command3"}, {}, "284", "220", false, "Label1", "Listo", "frmIndex", 0},
+        {"SALIR ends at once",    &buildWindow<frmPerfectos>, {"Check1", "Command1", "Command1"}, "Procesando... 8", {"Command2"}, {}, " 6", "", false, "Label3", "Procesando... 8", "0 windows", 1},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         restart();
         Form& w = show(row.window());
-        for (const char* control : row.clicks)
-            click(w, control);
-        EXPECT_EQ(textOf(w, "Text1"), row.text1);
-        EXPECT_EQ(w.enabled("Text1"), row.enabled);
-        if (w.control("Text2")) {
-            EXPECT_EQ(textOf(w, "Text2"), row.text2);
-            EXPECT_EQ(w.enabled("Text2"), row.enabled);
-        }
-        EXPECT_EQ(captionOf(w, row.label), row.caption);
-        EXPECT_TRUE(messages.empty());
-    }
-}
-
-TEST_F(ToolWindows, ClicksWhileASearchRuns) {
-    // The box is ticked and "Calcular" clicked `first` times; during the next click,
-    // when the label first reads `when`, the controls `then` are clicked. shown: the
-    // first captions the label takes during that search.
-    // clang-format off
-    const struct { const char* name; Form& (*window)(); const char* label; int first; QString when; std::vector<const char*> then; std::vector<QString> shown; QString text1, caption, visible; int ends; } rows[] = {
-        {"perfect progress",      &buildWindow<frmPerfectos>, "Label3", 0, "", {}, {"Procesando... 1", "Procesando... 2", "Procesando... 3"}, " 6", "Listo", "frmPerfectos", 0},
-        {"amicable progress",     &buildWindow<frmAmigos>,    "Label1", 0, "", {}, {"Procesando...1", "Procesando...2"}, "220", "Listo", "frmAmigos", 0},
-        {"clearing goes on",      &buildWindow<frmPerfectos>, "Label3", 1, "Procesando... 12", {"Check1"}, {}, " 28", "Listo", "frmPerfectos", 0},
-        {"ticking restarts at 1", &buildWindow<frmPerfectos>, "Label3", 1, "Procesando... 12", {"Check1", "Check1"}, {}, " 6", "Listo", "frmPerfectos", 0},
-        {"a nested Calcular",     &buildWindow<frmPerfectos>, "Label3", 0, "Procesando... 2", {"Command1"}, {}, " 28", "Listo", "frmPerfectos", 0},
-        {"INICIO, search goes on", &buildWindow<frmAmigos>,   "Label1", 1, "Procesando...225", {"Command3"}, {}, "284", "Listo", "frmIndex", 0},
-        {"SALIR ends at once",    &buildWindow<frmPerfectos>, "Label3", 1, "Procesando... 8", {"Command2"}, {}, " 6", "Procesando... 8", "0 windows", 1},
-    };
-    // clang-format on
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        restart();
-        Form& w = show(row.window());
-        click(w, "Check1");
-        for (int k = 0; k < row.first; ++k)
-            click(w, "Command1");
         std::vector<QString> shown;
         bool clicked = false;
         host().setPumpPolicy(1, std::chrono::nanoseconds(0));
@@ -143,20 +114,23 @@ TEST_F(ToolWindows, ClicksWhileASearchRuns) {
             if (shown.size() < row.shown.size() && !now.isEmpty() &&
                 (shown.empty() || shown.back() != now))
                 shown.push_back(now);
-            if (!row.then.empty() && !clicked && now == row.when) {
+            if (!clicked && now == row.when && !row.then.empty()) {
                 clicked = true;
                 for (const char* control : row.then)
                     QMetaObject::invokeMethod(w.control(control), "click", Qt::QueuedConnection);
             }
         });
-        click(w, "Command1");
-        host().setPumpProbe({});
+        for (const char* control : row.clicks)
+            click(w, control);
         EXPECT_EQ(shown, row.shown);
         EXPECT_EQ(clicked, !row.then.empty());
         EXPECT_EQ(textOf(w, "Text1"), row.text1);
+        EXPECT_EQ(w.enabled("Text1"), row.enabled);
+        EXPECT_EQ(w.control("Text2") ? textOf(w, "Text2") : "", row.text2);
         EXPECT_EQ(captionOf(w, row.label), row.caption);
         EXPECT_EQ(visibleName(), row.visible);
         EXPECT_EQ(ends, row.ends);
+        EXPECT_TRUE(messages.empty());
     }
 }
 
