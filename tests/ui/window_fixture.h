@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -58,6 +57,7 @@ protected:
                 visible.push_back(form);
         return visible;
     }
+    // The one visible window's name, or how many are visible.
     static QString visibleName() {
         const std::vector<Form*> visible = visibleForms();
         return visible.size() == 1 ? visible.front()->objectName()
@@ -82,33 +82,29 @@ protected:
     int ends = 0;
 };
 
-// Answers every real message box that comes up while it lives: look() sees it, then
-// its first button closes it. A dialog still open after `patience` is closed too and
-// fails the test, so a test that waits for a box never hangs.
+// Answers every real message box that comes up while it lives: look() sees it,
+// then its first button closes it. A dialog still open after five seconds fails
+// the test and is closed, so no test waits forever for a box.
 class ModalWatch {
 public:
-    explicit ModalWatch(std::function<void(QMessageBox&)> look,
-                        std::chrono::milliseconds patience = std::chrono::seconds(5)) {
-        poll_.callOnTimeout([this, look] {
+    explicit ModalWatch(std::function<void(QMessageBox&)> look) {
+        poll_.callOnTimeout([look] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    ++answered;
                     look(*box);
-                    box->buttons().isEmpty() ? box->reject() : box->buttons().front()->click();
+                    box->buttons().front()->click();
                 }
         });
-        poll_.start(10);
-        deadline_.setSingleShot(true);
         deadline_.callOnTimeout([] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
-                    ADD_FAILURE() << "a dialog was still open: " << w->metaObject()->className();
+                    ADD_FAILURE() << "a dialog was left open";
                     dialog->reject();
                 }
         });
-        deadline_.start(patience);
+        poll_.start(10);
+        deadline_.start(5000);
     }
-    int answered = 0;
 
 private:
     QTimer poll_, deadline_;
