@@ -12,9 +12,9 @@ namespace ordevix {
 
 namespace {
 
-// Deliberately the short decimal, not pi/180: every computed function result
-// carries its small error (the sine of 30 comes out as 0.4999976), and the
-// results the calculator shows are defined with it.
+// Deliberately the short decimal, not pi/180: the calculator's trigonometric
+// results are defined with this factor, small error included (the sine of 30
+// comes out as 0.4999976).
 constexpr Double kFactorGrados = 0.0174532;
 constexpr Double kLimiteAdvertencia = 360;
 // "Borrar todo" clears only the start of the history; every step writes its
