@@ -124,7 +124,7 @@ struct ParDeAmigos {
 // One click of the automatic amicable search, from contador upward and round the
 // Integer range. amigo receives each candidate's divisor sum; after it,
 // alProbar(contador) (the window shows the progress). A hit is a candidate
-// whose partner is another number whose sum leads back; then alHallar(pair). Both
+// whose partner is another number whose sum leads back; then alHallar(par). Both
 // counters are the window's own and are read through the references at every
 // step, since nested handlers change them. Returns the pair and leaves contador
 // one past its first number. Events come in only through the two sums.
