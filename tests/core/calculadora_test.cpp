@@ -67,6 +67,7 @@ TEST(CalculadoraTest, SecuenciasDeTeclas) {
         {kComa,  "8 / 0 = 5 +",                                 "8|[cero]0|13",                  2},
         {kComa,  "90,0 Seno +",                                 "1|2",                           2},
         {kComa,  "3 + 90 Tg 5 = 180 Tg 270 Tg",                 "3|Infinito|8|0|Infinito",       3},
+        {kComa,  "180 Seno 270 Seno 180 Cosen 270 Cosen",       "0|-1|-1|0",                     4},
         {kComa,  "360 Seno 360 Cosen 360 Tg",                   "0|1|-3,330717~",                3},
         {kComa,  "30 Seno",                                     "0,4999975~",                    1},
         {kComa,  "400 Seno",                                    "[aviso]0,6427592~",             1},
