@@ -13,11 +13,11 @@ constexpr RegionalSettings C = RegionalSettings::comma(), P = RegionalSettings::
 
 using Tecla = void (Calculadora::*)();
 // clang-format off
-constexpr Tecla Mas = &Calculadora::cmdSumar, Menos = &Calculadora::cmdResta, Por = &Calculadora::cmdMultip,
-    Entre = &Calculadora::cmdDiv, EntreEntero = &Calculadora::cmdDivE, Pot = &Calculadora::cmdPot,
-    Raiz = &Calculadora::cmdRaiz, Igual = &Calculadora::cmdIgual, Borrar = &Calculadora::borrar,
-    BorrarTodo = &Calculadora::borrarTodo, Seno = &Calculadora::cmdSen, Coseno = &Calculadora::cmdCos,
-    Tangente = &Calculadora::cmdTg, Pi = &Calculadora::cmdPi;
+constexpr Tecla Mas = &Calculadora::sumar, Menos = &Calculadora::restar, Por = &Calculadora::multiplicar,
+    Entre = &Calculadora::dividir, EntreEntero = &Calculadora::dividirEntero, Pot = &Calculadora::elevar,
+    Raiz = &Calculadora::extraerRaiz, Igual = &Calculadora::repetir, Borrar = &Calculadora::borrar,
+    BorrarTodo = &Calculadora::borrarTodo, Seno = &Calculadora::seno, Coseno = &Calculadora::coseno,
+    Tangente = &Calculadora::tangente, Pi = &Calculadora::escribirPi;
 // clang-format on
 
 const Text kCero = u"Error, no se puede dividir por cero", kDebe = u"Debe ingresar valores";
@@ -34,17 +34,17 @@ struct Pulsacion {
 
 // A fresh calculator whose display records the messages. tocar() plays the presses
 // and returns the fault of the last one; an earlier press that faults fails the test.
-struct Cuenta : CalcDisplay {
-    explicit Cuenta(RegionalSettings regional, int capacidad = Calculadora::kPasosPorCuenta)
+struct Cuenta : Visor {
+    explicit Cuenta(RegionalSettings regional, Integer capacidad = Calculadora::kPasosPorCuenta)
         : calc(regional, *this, capacidad) {}
-    Text text() const override { return texto; }
-    void setText(const Text& t) override { texto = t; }
-    void message(const Text& t) override { mensajes.push_back(t); }
+    Text texto() const override { return pantalla; }
+    void escribir(const Text& t) override { pantalla = t; }
+    void avisar(const Text& t) override { mensajes.push_back(t); }
     std::optional<FaultKind> tocar(const std::vector<Pulsacion>& pulsaciones) {
         std::optional<FaultKind> falla;
         for (const Pulsacion& p : pulsaciones) {
             EXPECT_FALSE(falla) << "a press faulted before the last one";
-            texto = p.tecleado ? p.tecleado : texto;
+            pantalla = p.tecleado ? p.tecleado : pantalla;
             try {
                 (calc.*p.tecla)();
             } catch (const Fault& f) {
@@ -53,7 +53,7 @@ struct Cuenta : CalcDisplay {
         }
         return falla;
     }
-    Text texto;
+    Text pantalla;
     std::vector<Text> mensajes;
     Calculadora calc;
 };
@@ -96,7 +96,7 @@ TEST(Calculadora, KeySequences) {
         SCOPED_TRACE(row.name);
         Cuenta cuenta(row.regional);
         EXPECT_EQ(cuenta.tocar(row.teclas), row.falla);
-        EXPECT_EQ(cuenta.texto, row.display);
+        EXPECT_EQ(cuenta.pantalla, row.display);
         EXPECT_EQ(cuenta.calc.paso(), row.paso);
         EXPECT_EQ(cuenta.mensajes, row.mensajes);
     }
@@ -125,7 +125,7 @@ TEST(Calculadora, WholeQuadrantAnglesAndTheWarningAbove360) {
         SCOPED_TRACE(row.name);
         Cuenta cuenta(P);
         EXPECT_EQ(cuenta.tocar({{row.angulo.c_str(), row.tecla}}), std::nullopt);
-        EXPECT_EQ(cuenta.texto, row.display);
+        EXPECT_EQ(cuenta.pantalla, row.display);
         EXPECT_EQ(cuenta.calc.paso(), row.paso);
         EXPECT_EQ(cuenta.mensajes, row.aviso ? std::vector{kAviso} : std::vector<Text>{});
     }
@@ -145,11 +145,11 @@ TEST(Calculadora, ARunStopsAtItsCapacityUntilBorrarTodo) {
         Cuenta cuenta(P, 3);
         cuenta.tocar({{u"1", Mas}, {u"1", Mas}, {u"1", Mas}, row.tecla});
         EXPECT_EQ(cuenta.calc.paso(), 3);
-        EXPECT_EQ(cuenta.texto, row.tecla.tecleado);
+        EXPECT_EQ(cuenta.pantalla, row.tecla.tecleado);
         EXPECT_EQ(cuenta.mensajes, std::vector{lleno});
         // The refused key left "+" as the operation that = repeats.
         cuenta.tocar({BorrarTodo, {u"4", Igual}, {u"5", Igual}});
-        EXPECT_EQ(cuenta.texto, u"9");
+        EXPECT_EQ(cuenta.pantalla, u"9");
     }
     EXPECT_THROW(Cuenta(P, 0), std::invalid_argument);
 }

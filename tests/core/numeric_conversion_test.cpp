@@ -121,4 +121,16 @@ TEST(NumericWriters, FifteenDigitsOrSevenForASingle) {
     EXPECT_EQ(IntegerToText(-32768), u"-32768");
 }
 
+TEST(NumericWriters, AnInfinityOrNaNIsTheArithmeticFault) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    for (const double x : {inf, -inf, std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(run([](double v) { return DoubleToText(v, P).size(); }, x), Outcome{Arithmetic});
+        EXPECT_EQ(run([](double v) { return NumberToSignedText(v).size(); }, x),
+                  Outcome{Arithmetic});
+        EXPECT_EQ(run([](float v) { return NumberToSignedText(v).size(); }, float(x)),
+                  Outcome{Arithmetic});
+    }
+}
+
 } // namespace
