@@ -69,40 +69,46 @@ TEST(IntegerTools, LoopsReadTheNumberAfreshAfterEveryYield) {
     }
 }
 
+// One click of each automatic search: the hit (a pair's second number is 0 for the
+// others), the last candidate the window was shown and the number reported found.
+struct Clic {
+    Integer contador, shown = 0, reported = 0;
+};
+ParDeAmigos clicPrimos(Clic& c) {
+    c.shown = c.reported = buscarPrimo(c.contador, noYield);
+    return {c.shown, 0};
+}
+ParDeAmigos clicPerfectos(Clic& c) {
+    const auto shown = [&](Integer n) { c.shown = n; };
+    const auto found = [&](Integer f) { c.reported = f; };
+    return {buscarPerfecto(c.contador, noYield, shown, found), 0};
+}
+ParDeAmigos clicAmigos(Clic& c) {
+    Integer amigo = 0;
+    const auto shown = [&](Integer n) { c.shown = n; };
+    const auto found = [&](ParDeAmigos p) { c.reported = p.primero; };
+    return buscarAmigos(c.contador, amigo, noYield, shown, found);
+}
+
 TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
-    // The first number found, the second of a pair, and where the counter is left.
     // clang-format off
-    const struct { const char* name; char search; Integer from, found, partner, after; } rows[] = {
-        {"prime from 0", 'p', 0, 2, 0, 2}, {"prime from 2", 'p', 2, 3, 0, 3},
-        {"prime past 2000", 'p', 1999, 2003, 0, 2003}, {"prime round the range", 'p', 32749, 2, 0, 2},
-        {"perfect from 1", 'f', 1, 6, 0, 7}, {"perfect from 7", 'f', 7, 28, 0, 29},
-        {"perfect from 497", 'f', 497, 8128, 0, 8129}, {"perfect round the range", 'f', 32767, 6, 0, 7},
-        {"pair from 1", 'a', 1, 220, 284, 221}, {"pair from 221", 'a', 221, 284, 220, 285},
-        {"pair past the perfect 6", 'a', 6, 220, 284, 221}, {"pair from 18400", 'a', 18400, 18416, 17296, 18417},
-        {"pair round the range", 'a', 32767, 220, 284, 221},
+    const struct { const char* name; ParDeAmigos (*search)(Clic&); Integer from; ParDeAmigos found; Integer after; } rows[] = {
+        {"prime from 0", clicPrimos, 0, {2, 0}, 2}, {"prime from 2", clicPrimos, 2, {3, 0}, 3},
+        {"prime past 2000", clicPrimos, 1999, {2003, 0}, 2003}, {"prime round the range", clicPrimos, 32749, {2, 0}, 2},
+        {"perfect from 1", clicPerfectos, 1, {6, 0}, 7}, {"perfect from 7", clicPerfectos, 7, {28, 0}, 29},
+        {"perfect from 497", clicPerfectos, 497, {8128, 0}, 8129}, {"perfect round the range", clicPerfectos, 32767, {6, 0}, 7},
+        {"pair from 1", clicAmigos, 1, {220, 284}, 221}, {"pair from 221", clicAmigos, 221, {284, 220}, 285},
+        {"pair past the perfect 6", clicAmigos, 6, {220, 284}, 221}, {"pair from 18400", clicAmigos, 18400, {18416, 17296}, 18417},
+        {"pair round the range", clicAmigos, 32767, {220, 284}, 221},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Integer contador = row.from, amigo = 0, shown = 0, reported = 0;
-        const auto show = [&](Integer candidate) { shown = candidate; };
-        ParDeAmigos found{};
-        switch (row.search) {
-        case 'p':
-            found.primero = shown = reported = buscarPrimo(contador, noYield);
-            break;
-        case 'f':
-            found.primero =
-                buscarPerfecto(contador, noYield, show, [&](Integer f) { reported = f; });
-            break;
-        default:
-            found = buscarAmigos(contador, amigo, noYield, show,
-                                 [&](ParDeAmigos p) { reported = p.primero; });
-        }
-        EXPECT_EQ(found, (ParDeAmigos{row.found, row.partner}));
-        EXPECT_EQ(contador, row.after);
-        EXPECT_EQ(shown, row.found) << "the last candidate shown";
-        EXPECT_EQ(reported, row.found) << "the number reported found";
+        Clic clic{row.from};
+        EXPECT_EQ(row.search(clic), row.found);
+        EXPECT_EQ(clic.contador, row.after);
+        EXPECT_EQ(clic.shown, row.found.primero) << "the last candidate shown";
+        EXPECT_EQ(clic.reported, row.found.primero) << "the number reported found";
     }
 }
 
@@ -115,6 +121,21 @@ TEST(IntegerTools, ASearchNestedInTheYieldMovesTheSharedCounter) {
     EXPECT_EQ(inner, 6);
 }
 
+// The four one-shot checks, each with the period as decimal point; b is unused by
+// the checks of one number.
+Respuesta divisible(const Text& a, const Text& b) {
+    return esDivisible(a, b, P);
+}
+Respuesta primo(const Text& a, const Text&) {
+    return comprobarPrimo(a, P, noYield);
+}
+Respuesta perfecto(const Text& a, const Text&) {
+    return comprobarPerfecto(a, P, noYield);
+}
+Respuesta amigos(const Text& a, const Text& b) {
+    return comprobarAmigos(a, b, P, noYield);
+}
+
 template <class Check> std::variant<Respuesta, FaultKind> outcome(Check check) try {
     return check();
 } catch (const Fault& fault) {
@@ -122,42 +143,28 @@ template <class Check> std::variant<Respuesta, FaultKind> outcome(Check check) t
 }
 
 TEST(IntegerTools, OneShotChecksOfTypedNumbers) {
-    // tool: 'd' divisible, 'p' prime, 'f' perfect, 'a' amicable; b only for 'd' and 'a'.
     // clang-format off
-    const struct { const char* name; char tool; Text a, b; std::variant<Respuesta, FaultKind> answer; } rows[] = {
-        {"12 by 4", 'd', u"12", u"4", Si}, {"12 by 5", 'd', u"12", u"5", No}, {"5 by 5", 'd', u"5", u"5", Si},
-        {"Long max by 1", 'd', u"2147483647", u"1", Si}, {"Long max + 1", 'd', u"2147483648", u"1", FaultKind::Overflow}, {"7.5 by 2.5", 'd', u"7.5", u"2.5", No},
-        {"6 by 1.5", 'd', u"6", u"1.5", No}, {"0 by 5", 'd', u"0", u"5", Rechazada}, {"5 by 0", 'd', u"5", u"0", Rechazada},
-        {"-12 by 4", 'd', u"-12", u"4", Rechazada}, {"12abc by 4", 'd', u"12abc", u"4", FaultKind::TypeMismatch},
-        {"12 by 0.4", 'd', u"12", u"0.4", FaultKind::Arithmetic}, {"3e9 by 1", 'd', u"3e9", u"1", FaultKind::Overflow},
-        {"13 prime", 'p', u"13", u"", Si}, {"1 not prime", 'p', u"1", u"", No}, {"2.5 as 2", 'p', u"2.5", u"", Si},
-        {"3.5 as 4", 'p', u"3.5", u"", No}, {"0.4 as 0", 'p', u"0.4", u"", No}, {"letters", 'p', u"abc", u"", Rechazada},
-        {"0", 'p', u"0", u"", Rechazada}, {"32767", 'p', u"32767", u"", No}, {"32768", 'p', u"32768", u"", FaultKind::Overflow},
-        {"8128 perfect", 'f', u"8128", u"", Si}, {"1 not perfect", 'f', u"1", u"", No}, {"12", 'f', u"12", u"", No},
-        {"27720, wrapped", 'f', u"27720", u"", No}, {"32767", 'f', u"32767", u"", No}, {"32768", 'f', u"32768", u"", FaultKind::Overflow}, {"6.4 sums as 6", 'f', u"6.4", u"", No},
-        {"empty", 'f', u"", u"", Rechazada}, {"12abc", 'f', u"12abc", u"", FaultKind::TypeMismatch},
-        {"220 and 284", 'a', u"220", u"284", Si}, {"284 and 220", 'a', u"284", u"220", Si},
-        {"220 and 285", 'a', u"220", u"285", No}, {"6 and 6", 'a', u"6", u"6", No},
-        {"16 and 12, one way", 'a', u"16", u"12", No}, {"284.4 second", 'a', u"220", u"284.4", No},
-        {"nothing second", 'a', u"220", u"", Rechazada}, {"32767 second", 'a', u"1", u"32767", No}, {"32768 second", 'a', u"220", u"32768", FaultKind::Overflow},
-        {"12abc first", 'a', u"12abc", u"284", FaultKind::TypeMismatch},
+    const struct { const char* name; Respuesta (*check)(const Text&, const Text&); Text a, b; std::variant<Respuesta, FaultKind> answer; } rows[] = {
+        {"12 by 4", divisible, u"12", u"4", Si}, {"12 by 5", divisible, u"12", u"5", No}, {"5 by 5", divisible, u"5", u"5", Si},
+        {"Long max by 1", divisible, u"2147483647", u"1", Si}, {"Long max + 1", divisible, u"2147483648", u"1", FaultKind::Overflow}, {"7.5 by 2.5", divisible, u"7.5", u"2.5", No},
+        {"6 by 1.5", divisible, u"6", u"1.5", No}, {"0 by 5", divisible, u"0", u"5", Rechazada}, {"5 by 0", divisible, u"5", u"0", Rechazada},
+        {"-12 by 4", divisible, u"-12", u"4", Rechazada}, {"12abc by 4", divisible, u"12abc", u"4", FaultKind::TypeMismatch},
+        {"12 by 0.4", divisible, u"12", u"0.4", FaultKind::Arithmetic}, {"3e9 by 1", divisible, u"3e9", u"1", FaultKind::Overflow},
+        {"13 prime", primo, u"13", u"", Si}, {"1 not prime", primo, u"1", u"", No}, {"2.5 as 2", primo, u"2.5", u"", Si},
+        {"3.5 as 4", primo, u"3.5", u"", No}, {"0.4 as 0", primo, u"0.4", u"", No}, {"letters", primo, u"abc", u"", Rechazada},
+        {"0", primo, u"0", u"", Rechazada}, {"32767", primo, u"32767", u"", No}, {"32768", primo, u"32768", u"", FaultKind::Overflow},
+        {"8128 perfect", perfecto, u"8128", u"", Si}, {"1 not perfect", perfecto, u"1", u"", No}, {"12", perfecto, u"12", u"", No},
+        {"27720, wrapped", perfecto, u"27720", u"", No}, {"32767", perfecto, u"32767", u"", No}, {"32768", perfecto, u"32768", u"", FaultKind::Overflow}, {"6.4 sums as 6", perfecto, u"6.4", u"", No},
+        {"empty", perfecto, u"", u"", Rechazada}, {"12abc", perfecto, u"12abc", u"", FaultKind::TypeMismatch},
+        {"220 and 284", amigos, u"220", u"284", Si}, {"284 and 220", amigos, u"284", u"220", Si},
+        {"220 and 285", amigos, u"220", u"285", No}, {"6 and 6", amigos, u"6", u"6", No},
+        {"16 and 12, one way", amigos, u"16", u"12", No}, {"284.4 second", amigos, u"220", u"284.4", No},
+        {"nothing second", amigos, u"220", u"", Rechazada}, {"32767 second", amigos, u"1", u"32767", No}, {"32768 second", amigos, u"220", u"32768", FaultKind::Overflow},
+        {"12abc first", amigos, u"12abc", u"284", FaultKind::TypeMismatch},
     };
     // clang-format on
     for (const auto& row : rows)
-        EXPECT_EQ(outcome([&] {
-                      switch (row.tool) {
-                      case 'd':
-                          return esDivisible(row.a, row.b, P);
-                      case 'p':
-                          return comprobarPrimo(row.a, P, noYield);
-                      case 'f':
-                          return comprobarPerfecto(row.a, P, noYield);
-                      default:
-                          return comprobarAmigos(row.a, row.b, P, noYield);
-                      }
-                  }),
-                  row.answer)
-            << row.name;
+        EXPECT_EQ(outcome([&] { return row.check(row.a, row.b); }), row.answer) << row.name;
     int steps = 0; // a malformed first number faults only after the second one's sum
     EXPECT_THROW(comprobarAmigos(u"12abc", u"284", P, [&] { ++steps; }), Fault);
     EXPECT_EQ(steps, 283);
