@@ -1,5 +1,5 @@
-// What the form host gives every window: keys, the printing surface, the
-// captions it fits into buttons, and the real message box.
+// What the form host gives every window: the printing surface, the captions it
+// fits into buttons, and the real message box.
 #include "all_windows.h"
 #include "window_fixture.h"
 
@@ -11,36 +11,12 @@ namespace {
 
 using Host = UiTest;
 
-TEST_F(Host, EnterClicksTheDefaultButtonOrTheFocusedOne) {
-    frmEsDivisible& w = open<frmEsDivisible>();
-    type(w, "Text1", "12");
-    type(w, "Text2", "4");
-    QTest::keyClick(w.control("Text2"), Qt::Key_Return);
-    EXPECT_EQ(captionOf(w, "Label1"), "Es divisible");
-    w.control("Command2")->setFocus(); // "INICIO"
-    QTest::keyClick(w.control("Command2"), Qt::Key_Enter);
-    EXPECT_EQ(visibleName(), "frmIndex");
-}
-
-TEST_F(Host, PrintedLinesGoWithHidingButOnlyClsMovesThePrintPositionBack) {
-    frmFactoreo& w = open<frmFactoreo>();
-    const int lineHeight = QFontMetrics(w.font()).lineSpacing();
-    w.Print(2);
-    w.Print(-15);
-    EXPECT_EQ(w.printedLines(), (std::vector<QString>{" 2 ", "-15 "}));
-    host().Hide(w);
-    host().Show(w);
-    EXPECT_TRUE(w.printedLines().empty());
-    w.Print(0);
-    EXPECT_EQ(w.printedLines(), std::vector<QString>{" 0 "});
-    EXPECT_EQ(w.printPosition(), QPoint(0, 3 * lineHeight));
-    w.Cls();
-    EXPECT_EQ(w.printPosition(), QPoint(0, 0));
-}
-
 TEST_F(Host, EachPrintedLineIsDrawnInItsOwnBand) {
     // The factor list of 999 is five lines; band k runs from k to k + 1 line heights.
+    // The lines printed before are wiped and the list starts again at the top.
     frmFactoreo& w = open<frmFactoreo>();
+    for (Integer n : {1, 2, 3})
+        w.Print(n);
     type(w, "Text1", "999");
     click(w, "Command1");
     QImage image(w.surface()->size(), QImage::Format_RGB32);
