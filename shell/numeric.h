@@ -70,8 +70,9 @@ Double CheckFloat(Double result);
 Single StoreSingle(Double x);
 
 // Whole-number arithmetic wraps; division truncates toward zero.
-constexpr Integer WrapInteger(std::int32_t v) noexcept { return static_cast<Integer>(v); }
-constexpr Long WrapLong(std::int64_t v) noexcept { return static_cast<Long>(v); }
+constexpr Integer WrapInteger(std::int32_t v) noexcept {
+    return static_cast<Integer>(v);
+}
 Integer DivideInteger(Integer a, Integer b);
 Long DivideLong(Long a, Long b);
 

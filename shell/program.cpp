@@ -10,6 +10,23 @@
 
 namespace ordevix {
 
+namespace {
+
+// The decimal and thousands separators of the user's regional settings.
+RegionalSettings systemRegional() {
+    const QLocale locale = QLocale::system();
+    RegionalSettings regional;
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    if (decimal.size() == 1)
+        regional.decimalSeparator = decimal.at(0).unicode();
+    if (group.size() == 1)
+        regional.thousandsSeparator = group.at(0).unicode();
+    return regional;
+}
+
+} // namespace
+
 void configureApplication(QApplication& app) {
     installFontStandIns();
 
@@ -24,18 +41,6 @@ void configureApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.Ordevix"));
     // The main menu's icon.
     app.setWindowIcon(windowIconFor(":/icons/grafico.svg"));
-}
-
-RegionalSettings systemRegional() {
-    const QLocale locale = QLocale::system();
-    RegionalSettings regional;
-    const QString decimal = locale.decimalPoint();
-    const QString group = locale.groupSeparator();
-    if (decimal.size() == 1)
-        regional.decimalSeparator = decimal.at(0).unicode();
-    if (group.size() == 1)
-        regional.thousandsSeparator = group.at(0).unicode();
-    return regional;
 }
 
 void prepareProgram(QApplication& app, FormHost& host) {

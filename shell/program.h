@@ -5,7 +5,6 @@
 #pragma once
 
 #include "shell/formhost.h"
-#include "shell/numeric.h"
 
 class QApplication;
 
@@ -13,9 +12,6 @@ namespace ordevix {
 
 // Fonts, Qt's Spanish texts, the application's names and icon.
 void configureApplication(QApplication& app);
-
-// The decimal and thousands separators of the user's regional settings.
-RegionalSettings systemRegional();
 
 // The application configured and the host reading the user's regional settings.
 void prepareProgram(QApplication& app, FormHost& host);
