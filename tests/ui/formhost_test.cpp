@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <new>
@@ -62,6 +63,12 @@ TEST_F(Host, EnterClicksTheDefaultButtonFromATextBoxOrTheFocusedButton) {
     QTest::keyClick(w().control("Command3"), Qt::Key_Space);
     EXPECT_EQ(w().calcularRuns, 1);
     EXPECT_EQ(w().otroRuns, 2);
+}
+
+TEST_F(Host, AToolWindowIsCentredOnTheScreenWhenFirstShown) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    // Within a pixel on each axis: QRect rounds its centre down.
+    EXPECT_LE((w().geometry().center() - area.center()).manhattanLength(), 2);
 }
 
 TEST_F(Host, FaultsAreReportedAndWhatCameBeforeStays) {
@@ -131,6 +138,13 @@ TEST_F(Host, AnExceptionThatIsNoFaultOfTheProgramIsAProgrammingErrorNotAFaultMes
     qInstallMessageHandler(previous);
     EXPECT_EQ(lastMessage(), QStringLiteral("La operación no tiene un resultado válido."));
     EXPECT_TRUE(criticalLog.join('|').contains(QStringLiteral("historia llena")));
+}
+
+TEST_F(Host, AWrongKindReadInTheProgramEndsItWithTheWindowAndControlNamed) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    host().setProgrammingErrorSink({});
+    w().calcular = [this] { w().value("Text1"); };
+    EXPECT_DEATH(click(w(), "Command1"), "frmPrueba: Text1");
 }
 
 TEST_F(Host, EndInsideDoEventsStopsTheOuterHandler) {
