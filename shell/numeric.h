@@ -50,6 +50,8 @@ Integer TextToInteger(const Text& text, const RegionalSettings& regional);
 Long TextToLong(const Text& text, const RegionalSettings& regional);
 
 // --- writers ---
+// The writers take finite numbers only: every value the tools write has passed
+// the floating-point check, and an infinity or NaN is the arithmetic fault here too.
 Text IntegerToText(Integer n);
 Text DoubleToText(Double x, const RegionalSettings& regional);
 Text NumberToSignedText(Integer n);
