@@ -44,49 +44,25 @@ public:
         std::vector<QLineEdit*> edits;
         for (const Control& c : window.description().controls) {
             QWidget* widget = window.control(c.name);
-            if (!widget->isEnabled())
-                continue;
-            if (auto* button = qobject_cast<QAbstractButton*>(widget);
-                button && (button != window.cancelButton() || pick(8) == 0))
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (widget->isEnabled() && button && (button != window.cancelButton() || pick(8) == 0))
                 buttons.push_back(button);
-            if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && edit->isEnabled())
                 edits.push_back(edit);
         }
-        switch (pick(10)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-            if (buttons.empty())
-                return "no button";
+        const unsigned kind = pick(10);
+        if (kind < 4 && !buttons.empty())
             buttons[pick(buttons.size())]->click();
-            return "click";
-        case 4:
-        case 5:
-            if (edits.empty())
-                return "no text box";
+        else if ((kind == 4 || kind == 5) && !edits.empty())
             edits[pick(edits.size())]->setText(QString::fromUtf8(kTexts[pick(std::size(kTexts))]));
-            return "type";
-        case 6:
-            QTest::keyClick(focus, Qt::Key_Return);
-            return "Enter";
-        case 7:
-            QTest::keyClick(focus, Qt::Key_Tab);
-            return "Tab";
-        case 8: {
-            const char* shortcut = kShortcuts[pick(std::size(kShortcuts))];
-            QTest::keySequence(&window, QKeySequence(QString::fromLatin1(shortcut)));
-            return shortcut;
-        }
-        default:
-            if (pick(20) != 0)
-                return "nothing";
-            if (pick(2))
-                QTest::keyClick(&window, Qt::Key_Escape);
-            else
-                window.close();
-            return "Esc or close";
-        }
+        else if (kind == 6 || kind == 7)
+            QTest::keyClick(focus, kind == 6 ? Qt::Key_Return : Qt::Key_Tab);
+        else if (kind == 8)
+            QTest::keySequence(&window, QKeySequence(QString::fromLatin1(
+                                            kShortcuts[pick(std::size(kShortcuts))])));
+        else if (kind == 9 && pick(20) == 0)
+            pick(2) ? QTest::keyClick(&window, Qt::Key_Escape) : (void)window.close();
+        return std::to_string(kind);
     }
 
 private:
@@ -119,20 +95,23 @@ TEST_F(EventStorm, TheProgramStandsThroughRandomActions) {
 
     // While a search runs the user goes on clicking now and then: the event loop
     // gets a pass every few hundred steps, and one pass in twenty plays an action.
-    host().setPumpPolicy(256, std::chrono::nanoseconds(0));
     int nested = 0;
     long nestedActions = 0;
-    host().setPumpProbe([&] {
-        const std::vector<Form*> visible = visibleForms();
-        if (nested > 2 || storm.pick(20) != 0 || visible.size() != 1)
-            return;
-        ++nested;
-        ++nestedActions;
-        storm.act(*visible.front());
-        --nested;
-    });
+    auto start = [&] {
+        host().setPumpPolicy(256, std::chrono::nanoseconds(0));
+        host().setPumpProbe([&] {
+            const std::vector<Form*> visible = visibleForms();
+            if (nested > 2 || storm.pick(20) != 0 || visible.size() != 1)
+                return;
+            ++nested;
+            ++nestedActions;
+            storm.act(*visible.front());
+            --nested;
+        });
+        open<frmIndex>();
+    };
 
-    open<frmIndex>();
+    start();
     int runs = 1;
     for (unsigned long k = 0; k < actions && !HasFatalFailure(); ++k) {
         Form& window = *visibleForms().front();
@@ -140,8 +119,8 @@ TEST_F(EventStorm, TheProgramStandsThroughRandomActions) {
         const std::string step =
             std::to_string(k) + " " + window.objectName().toStdString() + ": " + storm.act(window);
         if (host().ended()) {
-            host().reset(); // the user starts the program again
-            open<frmIndex>();
+            restart(); // the user starts the program again
+            start();
             ++runs;
         }
         checkStanding(step);

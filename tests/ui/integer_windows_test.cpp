@@ -16,7 +16,7 @@ TEST_F(ToolWindows, CalcularAnswersInALabelInPrintOrWithAMessage) {
     const QString range = "Esta aplicación soporta valores entre 2 y 10000";
     const Lines two = {" 2 ", " 1 "};
     // clang-format off
-    const struct { const char* name; Form& (*window)(); Typed typed; const char* label; QString caption, message; Lines printed = {}; } rows[] = {
+    const struct { const char* name; Form& (*window)(FormHost&); Typed typed; const char* label; QString caption, message; Lines printed = {}; } rows[] = {
         {"divisible",          &buildWindow<frmEsDivisible>, {{"Text1", "12"}, {"Text2", "4"}},   "Label1", "Es divisible", ""},
         {"not divisible",      &buildWindow<frmEsDivisible>, {{"Text1", "12"}, {"Text2", "5"}},   "Label1", "No es divisible", ""},
         {"divisor rounds to 0", &buildWindow<frmEsDivisible>, {{"Text1", "12"}, {"Text2", "0.4"}}, "Label1", "", "La operación no tiene un resultado válido."},
@@ -49,7 +49,7 @@ TEST_F(ToolWindows, CalcularAnswersInALabelInPrintOrWithAMessage) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         restart();
-        Form& w = show(row.window());
+        Form& w = show(row.window(host()));
         if (!row.label)
             w.Print(99); // a list from before, which every click of the factor lister wipes
         for (const auto& [box, text] : row.typed)
@@ -67,7 +67,7 @@ TEST_F(ToolWindows, AutomaticSearchesAndClicksWhileOneRuns) {
     // first captions the label takes. Then the text boxes, whether they take typing,
     // the label's caption, the visible window and whether the program ended.
     // clang-format off
-    const struct { const char* name; Form& (*window)(); std::vector<const char*> clicks; QString when; std::vector<const char*> then; std::vector<QString> shown; QString text1, text2; bool enabled; const char* label; QString caption, visible; int ends; } rows[] = {
+    const struct { const char* name; Form& (*window)(FormHost&); std::vector<const char*> clicks; QString when; std::vector<const char*> then; std::vector<QString> shown; QString text1, text2; bool enabled; const char* label; QString caption, visible; int ends; } rows[] = {
         {"primes one per click",  &buildWindow<frmPrimos>, {"Check1", "Command1", "Command1", "Command1"}, "", {}, {}, "5", "", false, "Label1", "", "frmPrimos", 0},
         {"clearing restarts at 2", &buildWindow<frmPrimos>, {"Check1", "Command1", "Command1", "Check1", "Check1", "Command1"}, "", {}, {}, "2", "", false, "Label1", "", "frmPrimos", 0},
         {"cleared, the prime checks", &buildWindow<frmPrimos>, {"Check1", "Command1", "Command1", "Check1", "Command1"}, "", {}, {}, "3", "", true, "Label1", "El número es primo", "frmPrimos", 0},
@@ -86,7 +86,7 @@ TEST_F(ToolWindows, AutomaticSearchesAndClicksWhileOneRuns) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         restart();
-        Form& w = show(row.window());
+        Form& w = show(row.window(host()));
         std::vector<QString> shown;
         bool clicked = false;
         host().setPumpPolicy(1, std::chrono::nanoseconds(0));

@@ -6,14 +6,15 @@
 namespace ordevix::test {
 namespace {
 
-using Navigation = UiTest;
-
-Form& window(const char* name) {
-    for (const WindowEntry& entry : kAllWindows)
-        if (QByteArray(entry.name) == name)
-            return entry.build();
-    throw std::invalid_argument(name);
-}
+class Navigation : public UiTest {
+protected:
+    Form& window(const char* name) {
+        for (const WindowEntry& entry : kAllWindows)
+            if (QByteArray(entry.name) == name)
+                return entry.build(host());
+        throw std::invalid_argument(name);
+    }
+};
 
 TEST_F(Navigation, FirstFocusAndTabOrderOfEveryWindow) {
     // The controls that Tab visits from the first focus, which comes first.

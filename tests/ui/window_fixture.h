@@ -1,9 +1,12 @@
-// Headless fixture for the window tests: a fresh program per test, message boxes
-// recorded instead of shown, End observed instead of exiting.
+// Headless fixture for the window tests: a fresh program with its own host per
+// test, message boxes recorded instead of shown, End observed instead of exiting,
+// and any exception from a handler that is not one of the program's faults
+// failing the test.
 #pragma once
 
 #include "shell/form.h"
 #include "shell/formhost.h"
+#include "shell/frmIndex.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace ordevix::test {
@@ -24,25 +28,28 @@ namespace ordevix::test {
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override { restart(); }
-    void TearDown() override { restart(); }
+    void TearDown() override { host_.reset(); }
 
-    // A fresh program: no windows, nothing recorded, the real pump policy.
+    // A fresh program: a new host with no windows, nothing recorded, the real
+    // pump policy. The old host and its windows go first.
     void restart() {
-        FormHost& h = host();
-        h.reset();
+        host_.reset();
+        FormHost& h = host_.emplace();
+        h.setStartForm<frmIndex>();
         h.setRegional(RegionalSettings::period());
         h.setMessageSink([this](const QString& text) { messages.push_back(text); });
         h.setEndHook([this] { ++ends; });
-        h.setPumpPolicy(1024, std::chrono::milliseconds(2));
-        h.setPumpProbe({});
+        h.setProgrammingErrorSink([](const QString& what) {
+            ADD_FAILURE() << "programming error in a handler: " << what.toStdString();
+        });
         messages.clear();
         ends = 0;
     }
 
-    static FormHost& host() { return FormHost::instance(); }
+    FormHost& host() { return *host_; }
 
     // Shows the window as the program does, then lets the platform catch up.
-    static Form& show(Form& window) {
+    Form& show(Form& window) {
         host().Show(window);
         window.activateWindow();
         QApplication::processEvents();
@@ -50,7 +57,7 @@ protected:
     }
     template <class W> W& open() { return static_cast<W&>(show(host().template form<W>())); }
 
-    static std::vector<Form*> visibleForms() {
+    std::vector<Form*> visibleForms() {
         std::vector<Form*> visible;
         for (Form* form : host().forms())
             if (form->isVisible())
@@ -58,7 +65,7 @@ protected:
         return visible;
     }
     // The one visible window's name, or how many are visible.
-    static QString visibleName() {
+    QString visibleName() {
         const std::vector<Form*> visible = visibleForms();
         return visible.size() == 1 ? visible.front()->objectName()
                                    : QString("%1 windows").arg(visible.size());
@@ -80,6 +87,9 @@ protected:
 
     std::vector<QString> messages;
     int ends = 0;
+
+private:
+    std::optional<FormHost> host_;
 };
 
 // Answers every real message box that comes up while it lives: look() sees it,
