@@ -62,7 +62,9 @@ public:
                                             kShortcuts[pick(std::size(kShortcuts))])));
         else if (kind == 9 && pick(20) == 0)
             pick(2) ? QTest::keyClick(&window, Qt::Key_Escape) : (void)window.close();
-        return std::to_string(kind);
+        static const char* const kWhat[] = {"click", "click", "click", "click",    "type",
+                                            "type",  "Enter", "Tab",   "shortcut", "Esc or close"};
+        return kWhat[kind];
     }
 
 private:
