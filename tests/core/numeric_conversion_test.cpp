@@ -35,6 +35,7 @@ TEST(NumericReaders, LeadingNumberOrWholeText) {
         {"separators, sign",    u" -1,2,,34.5 ", -1.0, -1.2, -1234.5, TypeMismatch},
         {"point first",         u".1.234,5",    0.1,  0.1,  TypeMismatch, 1234.5},
         {"exponent",            u"+1e3",        1000.0, 1000.0, 1000.0, 1000.0},
+        {"two-digit exponent",  u"25E-12",      25e-12, 25e-12, 25e-12, 25e-12},
         {"exponent, no digits", u"2E+",         2.0,  2.0,  TypeMismatch, TypeMismatch},
         {"hex mark upper",      u"&H1F",        31.0, 31.0, TypeMismatch, TypeMismatch},
         {"hex mark lower",      u"&h1f",        31.0, 31.0, TypeMismatch, TypeMismatch},
