@@ -14,8 +14,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +52,7 @@ public:
 
     void run(const Expectations& expect) {
         Form& menu = host_.form<ordevix::frmIndex>();
+        describe(menu);
         compare("main menu shown", QString::number(isShown(menu)), QStringLiteral("1"));
         compare("main menu title", menu.windowTitle(),
                 QStringLiteral("Bienvenido al Ordevix Tevaquin"));
@@ -110,6 +113,18 @@ public:
     }
 
 private:
+    // What the environment gave the program, for the record.
+    void describe(Form& menu) const {
+        const QFontInfo font(menu.font());
+        std::printf("info locale %s, decimal separator \"%s\", window font \"%s\", scale %g, "
+                    "Qt's OK reads \"%s\"\n",
+                    qPrintable(QLocale::system().name()),
+                    qPrintable(QString(QChar(host_.regional().decimalSeparator))),
+                    font.family().isEmpty() ? "none" : qPrintable(font.family()),
+                    menu.devicePixelRatio(),
+                    qPrintable(QCoreApplication::translate("QPlatformTheme", "OK")));
+    }
+
     void fail(const char* what, const QString& detail) {
         ++failures_;
         std::printf("MISMATCH %s: %s\n", what, qPrintable(detail));
