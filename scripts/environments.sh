@@ -123,7 +123,7 @@ environment() {
         detail="$detail checker: status $status, $mismatches mismatches"
     fi
     if [ "$verdict" = PASS ]; then
-        echo "PASS $label: main menu shown, Esc ends with 0; $checks answers right;$(sed -n 's/^info//p' "$work/check.log")"
+        echo "PASS $label: main menu shown, Esc ends with 0; $checks checks right;$(sed -n 's/^info//p' "$work/check.log")"
     else
         failed=$((failed + 1))
         echo "FAIL $label:$detail"
