@@ -6,6 +6,7 @@
 
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -154,9 +155,9 @@ constexpr std::uint64_t kLiteralSliceSteps = 40000;
 
 // Times one search every way. Search is a callable taking (yield, onCandidate, start).
 template <class Search>
-Throughput measureSearch(Search search, int rounds, std::initializer_list<Integer> sliceStarts,
-                         Integer start, QLabel& progress) {
-    FormHost& host = FormHost::instance();
+Throughput measureSearch(FormHost& host, Search search, int rounds,
+                         std::initializer_list<Integer> sliceStarts, Integer start,
+                         QLabel& progress) {
     Throughput t;
 
     // Counting pass, untimed: every yield is one step.
@@ -269,8 +270,7 @@ struct Latency {
 
 // Events posted from another thread at random moments while the amicable search
 // runs in the program's way, as a user's clicks and keys would arrive.
-Latency measureLatency() {
-    FormHost& host = FormHost::instance();
+Latency measureLatency(FormHost& host) {
     LatencyReceiver receiver;
     std::atomic<bool> stop{false};
     std::thread poster([&] {
@@ -388,16 +388,15 @@ void printThroughput(const char* title, const Throughput& t) {
 int runBenchmark(int argc, char* argv[]) {
     const Clock::time_point runStart = Clock::now();
     QApplication app(argc, argv);
-    FormHost::configureApplication(app);
-    FormHost& host = FormHost::instance();
-    host.setRegional(FormHost::systemRegional());
+    // Declared after the application, so that its windows go first.
+    FormHost host;
+    startProgram<frmIndex>(app, host);
 
     int status = 0;
     QTimer::singleShot(0, [&] {
         try {
             // What the user sees during a search: the main menu and a window with
             // a progress caption, both visible.
-            host.Show(host.form<frmIndex>());
             QWidget progressWindow;
             progressWindow.setWindowTitle(QStringLiteral("Números perfectos"));
             progressWindow.setFixedSize(380, 200);
@@ -416,21 +415,25 @@ int runBenchmark(int argc, char* argv[]) {
                         kPerfectRounds, kAmicableRounds);
             std::fflush(stdout);
 
-            const Throughput perfect =
-                measureSearch([](auto&& yield, auto&& onCandidate,
-                                 Integer start) { perfectSearch(yield, onCandidate, start); },
-                              kPerfectRounds, {497, 4000, 8000}, gPerfectStart, progress);
+            const Throughput perfect = measureSearch(
+                host,
+                [](auto&& yield, auto&& onCandidate, Integer start) {
+                    perfectSearch(yield, onCandidate, start);
+                },
+                kPerfectRounds, {497, 4000, 8000}, gPerfectStart, progress);
             printThroughput("Perfect numbers, 497 -> 8128 (one click)", perfect);
             std::fflush(stdout);
 
-            const Throughput amicable =
-                measureSearch([](auto&& yield, auto&& onCandidate,
-                                 Integer start) { amicableSearch(yield, onCandidate, start); },
-                              kAmicableRounds, {1, 9000, 18000}, gAmicableStart, progress);
+            const Throughput amicable = measureSearch(
+                host,
+                [](auto&& yield, auto&& onCandidate, Integer start) {
+                    amicableSearch(yield, onCandidate, start);
+                },
+                kAmicableRounds, {1, 9000, 18000}, gAmicableStart, progress);
             printThroughput("Amicable numbers, 1 -> 18416 (16 clicks)", amicable);
             std::fflush(stdout);
 
-            const Latency latency = measureLatency();
+            const Latency latency = measureLatency(host);
             std::printf("\nInput latency: %zu events posted from another thread at random moments "
                         "(0.2-6 ms apart) during the amicable search (%.2f s)\n",
                         latency.samples, latency.searchSeconds);
@@ -494,7 +497,6 @@ int runBenchmark(int argc, char* argv[]) {
         QCoreApplication::exit(status);
     });
     QApplication::exec();
-    host.reset();
     return status;
 }
 

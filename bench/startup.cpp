@@ -2,6 +2,7 @@
 
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -63,13 +64,13 @@ int runStartupChild(int argc, char* argv[], StartupKind kind) {
         QCoreApplication::exit(0);
     });
 
-    FormHost& host = FormHost::instance();
+    FormHost host;
     std::unique_ptr<QWidget> bare;
     if (kind == StartupKind::Menu) {
-        // The same steps as the program's entry.
-        FormHost::configureApplication(app);
-        host.setRegional(FormHost::systemRegional());
+        // The steps of startProgram, stamped one by one.
+        prepareProgram(app, host);
         atApplication = stamp();
+        host.setStartForm<frmIndex>();
         frmIndex& menu = host.form<frmIndex>();
         menu.installEventFilter(&firstFrame);
         atBuilt = stamp();
@@ -90,7 +91,6 @@ int runStartupChild(int argc, char* argv[], StartupKind kind) {
                 atBuilt, atShown);
     std::fflush(stdout);
     bare.reset();
-    host.reset();
     return status;
 }
 
