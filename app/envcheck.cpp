@@ -11,6 +11,7 @@
 #include "shell/form.h"
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "shell/program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -249,16 +250,13 @@ int main(int argc, char* argv[]) {
     }
     const Expectations expect{std::strcmp(argv[1], "comma") == 0};
 
-    // The same start as the program's.
-    ordevix::FormHost::configureApplication(app);
-    ordevix::FormHost& host = ordevix::FormHost::instance();
-    host.setRegional(ordevix::FormHost::systemRegional());
-    host.Show(host.form<ordevix::frmIndex>());
+    // The same start as the program's, with the host after the application.
+    ordevix::FormHost host;
+    ordevix::startProgram<ordevix::frmIndex>(app, host);
 
     Checker checker(host);
     QTimer::singleShot(0, [&] { checker.run(expect); });
     const int status = QApplication::exec();
-    host.reset();
     std::printf("%s: %d mismatches, exit status %d\n", checker.failures() ? "FAIL" : "PASS",
                 checker.failures(), status);
     return checker.failures() == 0 && status == 0 ? 0 : 1;
