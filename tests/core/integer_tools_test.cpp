@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -11,7 +12,8 @@ namespace ordevix {
 namespace {
 
 constexpr RegionalSettings kPeriod = RegionalSettings::period();
-const auto noYield = [] {};
+// Lets every step asked for pass at once.
+const auto noYield = [](std::int32_t pasos) { return pasos; };
 const auto ignore = [](auto) {};
 const auto perfecto = [](Integer& c) { return buscarPerfecto(c, noYield, ignore, ignore); };
 
