@@ -19,9 +19,10 @@ protected:
     }
 
     bool automatico() const { return value("Check1") == 1; }
-    // What the long loops call at every step; inline, so a step costs a countdown.
+    // What the long loops call between their steps; inline, so a step costs a
+    // countdown. The divisor sums ask for many steps at once.
     auto yield() {
-        return [this] { host().DoEvents(); };
+        return [this](std::int32_t pasos) { return host().DoEvents(pasos); };
     }
 
     // Read through a reference by the running searches, so a tick or a nested
