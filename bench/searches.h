@@ -1,6 +1,6 @@
 // The two automatic searches that the benchmark times, run through the real core
-// loops with whatever yield the caller passes: nothing, the form host's
-// DoEvents, a literal event loop, or a step counter.
+// loops with whatever yield the caller passes, and the same searches done the
+// plain scalar way: one trial divisor at a time, no yield.
 #pragma once
 
 #include "tools/integer_tools.h"
@@ -23,6 +23,9 @@ struct NoCallback {
     template <class T> void operator()(const T&) const noexcept {}
 };
 
+// A yield that lets every step asked for pass: the vector kernel with no yield.
+inline constexpr auto kGrantAll = [](std::int32_t steps) { return steps; };
+
 // The click after 496: from 497 up to the next perfect number, 8128.
 template <class Yield, class OnCandidate = NoCallback>
 void perfectSearch(Yield&& yield, OnCandidate&& onCandidate = {}, Integer start = gPerfectStart) {
@@ -39,13 +42,49 @@ void amicableSearch(Yield&& yield, OnCandidate&& onCandidate = {}, Integer start
     Integer contador = start;
     Integer amigo = 0;
     for (;;) {
-        const AmicablePair pair = buscarAmigos(contador, amigo, yield, onCandidate, NoCallback{});
-        if (pair.first == kAmicableEnd)
+        const auto [first, second] =
+            buscarAmigos(contador, amigo, yield, onCandidate, NoCallback{});
+        if (first == kAmicableEnd)
             break;
         if (contador < start)
             throw std::logic_error("amicable search wrapped before 18416");
     }
     gSink = contador;
+}
+
+// The divisor sum one trial divisor at a time, as the searches ran before the
+// vector kernel, without any yield.
+inline Integer scalarDivisorSum(Integer n) {
+    std::int32_t sum = 0;
+    std::int32_t i = 1;
+    do {
+        if (n % i == 0)
+            sum += i;
+        ++i;
+    } while (i < n);
+    return WrapInteger(sum);
+}
+
+inline void scalarPerfectSearch(Integer start = gPerfectStart) {
+    Integer n = start;
+    while (n == 1 || scalarDivisorSum(n) != n)
+        n = WrapInteger(n + 1);
+    if (n != kPerfectEnd)
+        throw std::logic_error("scalar perfect search did not stop at 8128");
+    gSink = n;
+}
+
+// Both sums of every candidate, as the real search takes them.
+inline void scalarAmicableSearch(Integer start = gAmicableStart) {
+    for (Integer n = start;; n = WrapInteger(n + 1)) {
+        const Integer partner = scalarDivisorSum(n);
+        if (scalarDivisorSum(partner) == n && partner != n && n == kAmicableEnd) {
+            gSink = partner;
+            return;
+        }
+        if (n == kAmicableEnd)
+            throw std::logic_error("scalar amicable search passed 18416");
+    }
 }
 
 } // namespace ordevix::bench
