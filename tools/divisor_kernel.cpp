@@ -35,7 +35,12 @@ namespace ordevix::ORDEVIX_KERNEL_NS {
         stdx::where(k * i == dividendo && i < fin, suma) += i;
         i += static_cast<float>(kAncho);
     }
-    return static_cast<std::int32_t>(stdx::reduce(suma));
+    // Lane by lane rather than stdx::reduce, whose std::plus would be a shared
+    // out-of-line function.
+    std::int32_t total = 0;
+    for (std::size_t lane = 0; lane < Floats::size(); ++lane)
+        total += static_cast<std::int32_t>(suma[lane]);
+    return total;
 }
 
 } // namespace ordevix::ORDEVIX_KERNEL_NS
