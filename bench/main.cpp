@@ -32,31 +32,34 @@ constexpr std::size_t kLatencyEvents = 200;
 
 SearchUnderTest perfectUnderTest(FormHost& host) {
     frmPerfectos& window = host.form<frmPerfectos>();
-    return {"Perfect numbers, 497 -> 8128 (one click)",
-            kPerfectRounds,
-            {497, 4000, 8000},
-            gPerfectStart,
-            [](const BenchYield& y, const OnCandidate& c, Integer start) {
-                perfectSearch(y, c, start);
-            },
-            &scalarPerfectSearch,
-            [&window](Integer n) {
-                window.setCaption("Label3", u"Procesando... " + IntegerToText(n));
-            }};
+    return {.title = "Perfect numbers, 497 -> 8128 (one click)",
+            .rounds = kPerfectRounds,
+            .literalSliceStarts = {497, 4000, 8000},
+            .start = gPerfectStart,
+            .run = [](const BenchYield& yield, const OnCandidate& onCandidate,
+                      Integer start) { perfectSearch(yield, onCandidate, start); },
+            .scalar = &scalarPerfectSearch,
+            .onKernel = &perfectSearchOn,
+            .caption =
+                [&window](Integer n) {
+                    window.setCaption("Label3", u"Procesando... " + IntegerToText(n));
+                }};
 }
 
 SearchUnderTest amicableUnderTest(FormHost& host) {
     frmAmigos& window = host.form<frmAmigos>();
-    return {
-        "Amicable numbers, 1 -> 18416 (16 clicks)",
-        kAmicableRounds,
-        {1, 9000, 18000},
-        gAmicableStart,
-        [](const BenchYield& y, const OnCandidate& c, Integer start) {
-            amicableSearch(y, c, start);
-        },
-        &scalarAmicableSearch,
-        [&window](Integer n) { window.setCaption("Label1", u"Procesando..." + IntegerToText(n)); }};
+    return {.title = "Amicable numbers, 1 -> 18416 (16 clicks)",
+            .rounds = kAmicableRounds,
+            .literalSliceStarts = {1, 9000, 18000},
+            .start = gAmicableStart,
+            .run = [](const BenchYield& yield, const OnCandidate& onCandidate,
+                      Integer start) { amicableSearch(yield, onCandidate, start); },
+            .scalar = &scalarAmicableSearch,
+            .onKernel = &amicableSearchOn,
+            .caption =
+                [&window](Integer n) {
+                    window.setCaption("Label1", u"Procesando..." + IntegerToText(n));
+                }};
 }
 
 // Everything but start-up runs inside the event loop with the main menu and the
@@ -67,11 +70,13 @@ Results measureAll(FormHost& host) {
     printHeader(r.kernel);
     host.Show(host.form<frmIndex>());
     host.Show(host.form<frmPerfectos>());
-    r.perfect = measureThroughput(host, perfectUnderTest(host));
-    printThroughput("Perfect numbers, 497 -> 8128 (one click)", r.perfect);
+    const SearchUnderTest perfect = perfectUnderTest(host);
+    r.perfect = measureThroughput(host, perfect);
+    printThroughput(perfect.title, r.perfect);
     host.Show(host.form<frmAmigos>());
-    r.amicable = measureThroughput(host, amicableUnderTest(host));
-    printThroughput("Amicable numbers, 1 -> 18416 (16 clicks)", r.amicable);
+    const SearchUnderTest amicable = amicableUnderTest(host);
+    r.amicable = measureThroughput(host, amicable);
+    printThroughput(amicable.title, r.amicable);
     r.latency = measureLatency(host, kLatencyEvents);
     printLatency(r.latency);
     r.clicks = measureClicks(host, kClickRounds);

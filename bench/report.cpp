@@ -48,11 +48,12 @@ std::array<double, kGoals.size()> figures(const Results& r) {
 void summaryKeys(const char* prefix, const Throughput& t) {
     std::printf("%s_steps=%llu %s_scalar_sps=%.4g %s_limit_sps=%.4g %s_program_sps=%.4g "
                 "%s_literal_sps=%.4g %s_program_over_limit=%.3f %s_program_over_scalar=%.2f "
-                "%s_program_over_literal=%.0f %s_caption_over_program=%.3f ",
+                "%s_program_over_literal=%.0f %s_caption_over_program=%.3f "
+                "%s_baseline_limit_over_scalar=%.2f ",
                 prefix, static_cast<unsigned long long>(t.steps), prefix, t.sps(t.scalar), prefix,
                 t.sps(t.limit), prefix, t.sps(t.program), prefix, t.sps(t.literal), prefix,
                 t.limit / t.program, prefix, t.scalar / t.program, prefix, t.literal / t.program,
-                prefix, t.program / t.captioned);
+                prefix, t.program / t.captioned, prefix, t.scalar / t.baselineLimit);
 }
 
 void printSummaryLine(const Results& r, bool allMet) {
@@ -90,6 +91,7 @@ void printThroughput(const char* title, const Throughput& t) {
                 "vs limit", "vs scalar");
     row(t, "scalar loop: one divisor at a time, no yield", t.scalar);
     row(t, "vector limit: vector kernel, no yield", t.limit);
+    row(t, "  the same on the baseline kernel, forced", t.baselineLimit);
     row(t, "program: FormHost::DoEvents", t.program);
     row(t, "  DoEvents countdown only", t.countdownOnly);
     row(t, "  + clock check every kDefaultStride steps", t.clockOnly);

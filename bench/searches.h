@@ -52,6 +52,30 @@ void amicableSearch(Yield&& yield, OnCandidate&& onCandidate = {}, Integer start
     gSink = contador;
 }
 
+// The searches' divisor sums with no yield on a kernel of the caller's choice:
+// the narrowest one forced, on a processor that has a wider one.
+inline void perfectSearchOn(SumaDivisoresEntre kernel, Integer start = gPerfectStart) {
+    Integer n = start;
+    while (n == 1 || sumarDivisores(n, kGrantAll, kernel) != n)
+        n = WrapInteger(n + 1);
+    if (n != kPerfectEnd)
+        throw std::logic_error("perfect search did not stop at 8128");
+    gSink = n;
+}
+
+inline void amicableSearchOn(SumaDivisoresEntre kernel, Integer start = gAmicableStart) {
+    for (Integer n = start;; n = WrapInteger(n + 1)) {
+        const Integer partner = sumarDivisores(n, kGrantAll, kernel);
+        const Integer back = sumarDivisores(partner, kGrantAll, kernel);
+        if (back == n && partner != n && n == kAmicableEnd) {
+            gSink = partner;
+            return;
+        }
+        if (n == kAmicableEnd)
+            throw std::logic_error("amicable search passed 18416");
+    }
+}
+
 // The divisor sum one trial divisor at a time, as the searches ran before the
 // vector kernel, without any yield.
 inline Integer scalarDivisorSum(Integer n) {

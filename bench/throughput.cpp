@@ -41,9 +41,11 @@ void timeEveryWay(FormHost& host, const SearchUnderTest& search, Throughput& t) 
     const BenchYield program = hostYield(host);
     const OnCandidate none = [](Integer) {};
     const Integer start = search.start;
+    const SumaDivisoresEntre baseline = nucleoDivisores(Repertorio::Base);
     for (int r = 0; r < search.rounds; ++r) {
         keepFastest(t.scalar, timeOnce([&] { search.scalar(start); }));
         keepFastest(t.limit, timeOnce([&] { search.run(kGrantAll, none, start); }));
+        keepFastest(t.baselineLimit, timeOnce([&] { search.onKernel(baseline, start); }));
         keepFastest(t.countdownOnly,
                     timeOnce([&] { search.run(hostYield(countdown), none, start); }));
         keepFastest(t.clockOnly, timeOnce([&] { search.run(hostYield(clock), none, start); }));

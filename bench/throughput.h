@@ -6,10 +6,11 @@
 
 #include "bench/passes.h"
 #include "shell/numeric.h"
+#include "tools/divisor_kernel.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
-#include <array>
 
 namespace ordevix {
 class FormHost;
@@ -28,6 +29,7 @@ struct SearchUnderTest {
     Integer start;
     void (*run)(const BenchYield& yield, const OnCandidate& onCandidate, Integer start);
     void (*scalar)(Integer start);
+    void (*onKernel)(SumaDivisoresEntre kernel, Integer start);
     // Writes the window's progress caption for a candidate.
     OnCandidate caption;
 };
@@ -38,6 +40,7 @@ struct Throughput {
     // Seconds, the fastest of the rounds.
     double scalar = 0;
     double limit = 0;
+    double baselineLimit = 0; // the narrowest kernel, forced, no yield
     double program = 0;
     double captioned = 0;
     double countdownOnly = 0; // DoEvents that never reaches its clock check
