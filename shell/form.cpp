@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -259,6 +260,7 @@ void Form::build() {
             break;
         }
         widget->setObjectName(QString::fromUtf8(c.name));
+        named_.emplace_back(c.name, widget);
         widget->setGeometry(twipsRect(c));
         if (c.font.face)
             widget->setFont(makeFont(c.font));
@@ -296,7 +298,16 @@ void Form::buildMenu(QWidget* menuHost, QVBoxLayout* layout) {
 }
 
 QWidget* Form::control(const char* name) const {
-    return surface_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    // Whoever reads a widget directly sees the texts written so far.
+    host_.flushTexts();
+    return find(name);
+}
+
+QWidget* Form::find(const char* name) const {
+    for (const auto& [controlName, widget] : named_)
+        if (controlName == name || std::strcmp(controlName, name) == 0)
+            return widget;
+    return nullptr;
 }
 
 QWidget* Form::surface() const {
@@ -319,19 +330,25 @@ QWidget* Form::firstFocus() const {
 }
 
 Text Form::text(const char* textBox) const {
-    return static_cast<QLineEdit*>(control(textBox))->text().toStdU16String();
+    QWidget* box = find(textBox);
+    if (const Text* pending = host_.texts().pending(box))
+        return *pending;
+    return static_cast<QLineEdit*>(box)->text().toStdU16String();
 }
 
 void Form::setText(const char* textBox, const Text& text) {
-    static_cast<QLineEdit*>(control(textBox))->setText(QString::fromStdU16String(text));
+    host_.texts().write(find(textBox), text);
 }
 
 Text Form::caption(const char* label) const {
-    return static_cast<QLabel*>(control(label))->text().toStdU16String();
+    QWidget* widget = find(label);
+    if (const Text* pending = host_.texts().pending(widget))
+        return *pending;
+    return static_cast<QLabel*>(widget)->text().toStdU16String();
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    static_cast<QLabel*>(control(label))->setText(QString::fromStdU16String(caption));
+    host_.texts().write(find(label), caption);
 }
 
 bool Form::enabled(const char* textBox) const {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -47,7 +48,8 @@ public:
     // Where the next printed line goes, in pixels of the client area.
     QPoint printPosition() const;
 
-    // The controls of the table, by name (nullptr if there is none).
+    // The controls of the table, by name (nullptr if there is none), with every
+    // text written so far handed to its widget.
     QWidget* control(const char* name) const;
     QAbstractButton* defaultButton() const { return defaultButton_; }
     QAbstractButton* cancelButton() const { return cancelButton_; }
@@ -74,6 +76,8 @@ protected:
 
 private:
     void build();
+    // The control by name, as it stands: texts written may still be pending.
+    QWidget* find(const char* name) const;
     void buildMenu(QWidget* menuHost, QVBoxLayout* layout);
 
     FormHost& host_;
@@ -82,6 +86,9 @@ private:
     QAbstractButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
     bool shownBefore_ = false;
+    // The table's controls by name, for the property accessors that handlers
+    // call once per step of a search.
+    std::vector<std::pair<const char*, QWidget*>> named_;
 };
 
 // A tool window: its "INICIO" goes back to the main menu and its "SALIR" ends

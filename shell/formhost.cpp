@@ -66,6 +66,7 @@ void FormHost::MsgBox(const QString& prompt) {
     if (messageSink_) {
         messageSink_(prompt);
     } else {
+        flushTexts();
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ordevix"), prompt, QMessageBox::Ok,
                         QApplication::activeWindow());
         box.setWindowModality(Qt::ApplicationModal);
@@ -83,6 +84,7 @@ void FormHost::pump() {
         lastPump_ = now;
         if (pumpProbe_)
             pumpProbe_();
+        flushTexts();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     // A handler nested in this pass ended the program: the outer one never resumes.
@@ -97,10 +99,15 @@ void FormHost::dispatch(const void* handlerKey, const std::function<void()>& han
     if (depth >= kMaxNesting)
         return;
     ++depth;
+    // On every way out the texts the handler wrote go to their widgets.
     struct Leave {
+        FormHost& host;
         int& depth;
-        ~Leave() { --depth; }
-    } leave{depth};
+        ~Leave() {
+            --depth;
+            host.flushTexts();
+        }
+    } leave{*this, depth};
     try {
         handler();
     } catch (const EndRequest&) {
@@ -155,6 +162,7 @@ void FormHost::reset() {
     // Windows are deleted newest first; none of them refers to a later one.
     for (auto it = order_.rbegin(); it != order_.rend(); ++it)
         (*it)->hide();
+    texts_.clear();
     order_.clear();
     forms_.clear();
     nesting_.clear();

@@ -4,6 +4,7 @@
 // dispatcher that reports the run-time faults.
 #pragma once
 
+#include "shell/deferredtexts.h"
 #include "shell/numeric.h"
 
 #include <QString>
@@ -83,6 +84,10 @@ public:
     // the nesting of one handler inside itself.
     void dispatch(const void* handlerKey, const std::function<void()>& handler);
 
+    // Label captions and text box texts written since the last flush.
+    DeferredTexts& texts() { return texts_; }
+    void flushTexts() { texts_.flush(); }
+
     const RegionalSettings& regional() const { return regional_; }
     void setRegional(const RegionalSettings& regional) { regional_ = regional; }
     static RegionalSettings systemRegional();
@@ -107,6 +112,7 @@ private:
     void pump();
     void reportFault(FaultKind kind);
 
+    DeferredTexts texts_;
     std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
     std::vector<Form*> order_;
     std::unordered_map<const void*, int> nesting_;
