@@ -63,10 +63,11 @@ void FormHost::MsgBox(const Text& prompt) {
 }
 
 void FormHost::MsgBox(const QString& prompt) {
+    // The window behind the box shows what the handler wrote before it.
+    flushTexts();
     if (messageSink_) {
         messageSink_(prompt);
     } else {
-        flushTexts();
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ordevix"), prompt, QMessageBox::Ok,
                         QApplication::activeWindow());
         box.setWindowModality(Qt::ApplicationModal);
