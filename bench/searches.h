@@ -42,9 +42,8 @@ void amicableSearch(Yield&& yield, OnCandidate&& onCandidate = {}, Integer start
     Integer contador = start;
     Integer amigo = 0;
     for (;;) {
-        const auto [first, second] =
-            buscarAmigos(contador, amigo, yield, onCandidate, NoCallback{});
-        if (first == kAmicableEnd)
+        const ParDeAmigos pair = buscarAmigos(contador, amigo, yield, onCandidate, NoCallback{});
+        if (pair.primero == kAmicableEnd)
             break;
         if (contador < start)
             throw std::logic_error("amicable search wrapped before 18416");

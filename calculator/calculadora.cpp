@@ -1,18 +1,20 @@
 #include "calculator/calculadora.h"
 
+#include "tools/respuesta.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <span>
 #include <stdexcept>
-#include <string>
 
 namespace ordevix {
 
 namespace {
 
-// Deliberately the short decimal, not pi/180: its small error (the sine of 30
-// comes out as 0.4999976) is part of the results users know from this calculator.
+// Deliberately the short decimal, not pi/180: the calculator's trigonometric
+// results are defined with this factor, small error included (the sine of 30
+// comes out as 0.4999976).
 constexpr Double kFactorGrados = 0.0174532;
 constexpr Double kLimiteAdvertencia = 360;
 // "Borrar todo" clears only the start of the history; every step writes its
@@ -20,16 +22,10 @@ constexpr Double kLimiteAdvertencia = 360;
 constexpr std::size_t kEntradasBorradas = 100;
 
 const Text kDivisionPorCero = u"Error, no se puede dividir por cero";
-const Text kDebeIngresarValores = u"Debe ingresar valores";
 const Text kAdvertenciaAngulo = u"Esta función está preparada hasta 360º. Cifras mayores pueden "
                                 u"causar errores impredecibles";
 const Text kInfinito = u"Infinito";
-const Text kDisplayVacio = u"000";
-
-Text enteroATexto(int n) {
-    const std::string digitos = std::to_string(n);
-    return Text(digitos.begin(), digitos.end());
-}
+const Text kVisorVacio = u"000";
 
 // The result of one operation, or nothing when the divisor is zero.
 std::optional<Double> aplicar(Operacion operacion, Double v, Double d) {
@@ -81,44 +77,45 @@ struct Calculadora::Funcion {
     bool exactoPorValor;
 };
 
-Calculadora::Calculadora(const RegionalSettings& regional, CalcDisplay& display, int capacidad)
-    : regional_(regional), display_(display), capacidad_(capacidad) {
+Calculadora::Calculadora(const RegionalSettings& regional, Visor& visor, Integer capacidad)
+    : regional_(regional), visor_(visor), capacidad_(capacidad) {
     if (capacidad < 1) {
         throw std::invalid_argument("Calculadora: capacidad menor que 1");
     }
     resultados_.assign(static_cast<std::size_t>(capacidad) + 1, 0.0);
 }
 
-void Calculadora::cmdSumar() {
+void Calculadora::sumar() {
     operar(Operacion::Suma);
 }
-void Calculadora::cmdResta() {
+void Calculadora::restar() {
     operar(Operacion::Resta);
 }
-void Calculadora::cmdMultip() {
+void Calculadora::multiplicar() {
     operar(Operacion::Producto);
 }
-void Calculadora::cmdPot() {
+void Calculadora::elevar() {
     operar(Operacion::Potencia);
 }
-void Calculadora::cmdDiv() {
+void Calculadora::dividir() {
     operarSiHayTexto(Operacion::Cociente);
 }
-void Calculadora::cmdDivE() {
+void Calculadora::dividirEntero() {
     operarSiHayTexto(Operacion::CocienteEntero);
 }
-void Calculadora::cmdRaiz() {
+void Calculadora::extraerRaiz() {
     operarSiHayTexto(Operacion::Raiz);
 }
 
-void Calculadora::cmdIgual() {
-    if (quedanPasos()) {
-        calcular();
+void Calculadora::repetir() {
+    if (avisarSiNoQuedanPasos()) {
+        return;
     }
+    calcular();
 }
 
 void Calculadora::borrar() {
-    display_.setText(Text());
+    visor_.escribir(Text());
 }
 
 void Calculadora::borrarTodo() {
@@ -126,28 +123,28 @@ void Calculadora::borrarTodo() {
     std::fill(resultados_.begin() + 1, resultados_.begin() + 1 + static_cast<std::ptrdiff_t>(hasta),
               0.0);
     paso_ = 0;
-    display_.setText(Text());
+    visor_.escribir(Text());
 }
 
-void Calculadora::cmdSen() {
+void Calculadora::seno() {
     aplicarFuncion({[](Double x) { return std::sin(x); }, kExactosSeno, true});
 }
 
-void Calculadora::cmdCos() {
+void Calculadora::coseno() {
     aplicarFuncion({[](Double x) { return std::cos(x); }, kExactosCoseno, false});
 }
 
-void Calculadora::cmdTg() {
+void Calculadora::tangente() {
     aplicarFuncion({[](Double x) { return std::tan(x); }, kExactosTangente, false});
 }
 
-void Calculadora::cmdPi() {
-    display_.setText(Text(u"3") + regional_.decimalSeparator + u"1415927");
+void Calculadora::escribirPi() {
+    visor_.escribir(Text(u"3") + regional_.decimalSeparator + u"1415927");
 }
 
 void Calculadora::operar(Operacion operacion) {
     // A refused key must not change the operation that "=" repeats.
-    if (!quedanPasos()) {
+    if (avisarSiNoQuedanPasos()) {
         return;
     }
     operacion_ = operacion;
@@ -155,8 +152,8 @@ void Calculadora::operar(Operacion operacion) {
 }
 
 void Calculadora::operarSiHayTexto(Operacion operacion) {
-    if (display_.text().empty()) {
-        display_.setText(kDisplayVacio);
+    if (visor_.texto().empty()) {
+        visor_.escribir(kVisorVacio);
         return;
     }
     operar(operacion);
@@ -166,26 +163,26 @@ void Calculadora::operarSiHayTexto(Operacion operacion) {
 // division or a fault leaves the run as it was.
 void Calculadora::calcular() {
     if (paso_ == 0) {
-        guardar(leerDisplay());
+        guardar(leerVisor());
         return;
     }
     const Double anterior = resultados_[static_cast<std::size_t>(paso_)];
-    const std::optional<Double> resultado = aplicar(operacion_, anterior, leerDisplay());
+    const std::optional<Double> resultado = aplicar(operacion_, anterior, leerVisor());
     if (!resultado) {
-        display_.message(kDivisionPorCero);
+        visor_.avisar(kDivisionPorCero);
         return;
     }
     guardar(*resultado);
-    display_.setText(DoubleToText(*resultado, regional_));
+    visor_.escribir(DoubleToText(*resultado, regional_));
 }
 
 void Calculadora::aplicarFuncion(const Funcion& funcion) {
-    const Double angulo = leerDisplay();
+    const Double angulo = leerVisor();
     if (angulo == 0) {
-        display_.message(kDebeIngresarValores);
+        visor_.avisar(kDebeIngresarValores);
         return;
     }
-    const Text texto = display_.text();
+    const Text texto = visor_.texto();
     for (const CasoExacto& caso : funcion.exactos) {
         const bool coincide =
             funcion.exactoPorValor ? angulo == caso.angulo : texto == IntegerToText(caso.angulo);
@@ -194,33 +191,33 @@ void Calculadora::aplicarFuncion(const Funcion& funcion) {
         }
         if (!caso.resultado) {
             // Not a number, so not a result the next key could work on.
-            display_.setText(kInfinito);
+            visor_.escribir(kInfinito);
             return;
         }
-        if (quedanPasos()) {
+        if (!avisarSiNoQuedanPasos()) {
             guardar(*caso.resultado);
-            display_.setText(IntegerToText(*caso.resultado));
+            visor_.escribir(IntegerToText(*caso.resultado));
         }
         return;
     }
-    if (!quedanPasos()) {
+    if (avisarSiNoQuedanPasos()) {
         return;
     }
     if (TextToDouble(texto, regional_) > kLimiteAdvertencia) {
-        display_.message(kAdvertenciaAngulo);
+        visor_.avisar(kAdvertenciaAngulo);
     }
     const Double resultado = funcion.calcular(angulo * kFactorGrados);
     guardar(resultado);
-    display_.setText(DoubleToText(resultado, regional_));
+    visor_.escribir(DoubleToText(resultado, regional_));
 }
 
-bool Calculadora::quedanPasos() {
+bool Calculadora::avisarSiNoQuedanPasos() {
     if (paso_ < capacidad_) {
-        return true;
+        return false;
     }
-    display_.message(u"La cuenta llegó a " + enteroATexto(capacidad_) +
-                     u" pasos. Presione 'Borrar todo' para empezar otra.");
-    return false;
+    visor_.avisar(u"La cuenta llegó a " + IntegerToText(capacidad_) +
+                  u" pasos. Presione 'Borrar todo' para empezar otra.");
+    return true;
 }
 
 void Calculadora::guardar(Double resultado) {
@@ -228,8 +225,8 @@ void Calculadora::guardar(Double resultado) {
     ++paso_;
 }
 
-Double Calculadora::leerDisplay() const {
-    return RegionalTextValue(display_.text(), regional_);
+Double Calculadora::leerVisor() const {
+    return RegionalTextValue(visor_.texto(), regional_);
 }
 
 } // namespace ordevix

@@ -12,13 +12,13 @@ namespace ordevix {
 // What the engine needs from the window: the one-line display and a modal
 // message box. The engine reads the display afresh whenever it needs a number,
 // because the user may have typed into it since the last key.
-class CalcDisplay {
+class Visor {
 public:
-    virtual ~CalcDisplay() = default;
-    virtual Text text() const = 0;
-    virtual void setText(const Text& text) = 0;
+    virtual ~Visor() = default;
+    virtual Text texto() const = 0;
+    virtual void escribir(const Text& texto) = 0;
     // Blocks until the user closes it.
-    virtual void message(const Text& text) = 0;
+    virtual void avisar(const Text& mensaje) = 0;
 };
 
 // The operation that "=" repeats: the one chosen last by an operation key.
@@ -26,37 +26,35 @@ enum class Operacion { Ninguna, Suma, Resta, Producto, Cociente, CocienteEntero,
 
 class Calculadora {
 public:
-    static constexpr int kPasosPorCuenta = 1000;
+    static constexpr Integer kPasosPorCuenta = 1000;
 
     // Throws std::invalid_argument for a capacity below 1.
-    Calculadora(const RegionalSettings& regional, CalcDisplay& display,
-                int capacidad = kPasosPorCuenta);
+    Calculadora(const RegionalSettings& regional, Visor& visor,
+                Integer capacidad = kPasosPorCuenta);
 
     // Operation keys: each applies its own operation at once to the running
     // value and the display.
-    void cmdSumar();
-    void cmdResta();
-    void cmdMultip();
-    void cmdDiv();
-    void cmdDivE();
-    void cmdPot();
-    void cmdRaiz();
-    // Repeats the last operation with the display.
-    void cmdIgual();
+    void sumar();
+    void restar();
+    void multiplicar();
+    void dividir();
+    void dividirEntero();
+    void elevar();
+    void extraerRaiz();
+    // "=": repeats the last operation with the display.
+    void repetir();
 
     void borrar();
     void borrarTodo();
 
     // Function keys: the angle in the display is in degrees.
-    void cmdSen();
-    void cmdCos();
-    void cmdTg();
-    void cmdPi();
+    void seno();
+    void coseno();
+    void tangente();
+    void escribirPi();
 
+    // Steps taken in the current run.
     int paso() const { return paso_; }
-    Operacion operacion() const { return operacion_; }
-    // The result of the last step; 0 before the first step of a run.
-    Double valor() const { return resultados_[static_cast<std::size_t>(paso_)]; }
 
 private:
     struct Funcion;
@@ -65,15 +63,17 @@ private:
     void operarSiHayTexto(Operacion operacion);
     void calcular();
     void aplicarFuncion(const Funcion& funcion);
-    bool quedanPasos();
+    // Shows the message that the run is full when no step is left; true when
+    // it did, and the key must then do nothing else.
+    bool avisarSiNoQuedanPasos();
     void guardar(Double resultado);
-    Double leerDisplay() const;
+    Double leerVisor() const;
 
     RegionalSettings regional_;
-    CalcDisplay& display_;
-    int capacidad_;
-    // Entry k holds the result of step k; entry 0 stays 0 so that valor() needs
-    // no special case before the first step.
+    Visor& visor_;
+    Integer capacidad_;
+    // Entry k holds the result of step k; entry 0 is never used, so that the
+    // step number is the index.
     std::vector<Double> resultados_;
     int paso_ = 0;
     Operacion operacion_ = Operacion::Ninguna;

@@ -17,34 +17,34 @@ public:
 private:
     // The engine's view of the window: the display is Text1, messages go
     // through the host's message box.
-    class Visor : public CalcDisplay {
+    class VisorDeVentana : public Visor {
     public:
-        explicit Visor(Form& form) : form_(form) {}
-        Text text() const override;
-        void setText(const Text& text) override;
-        void message(const Text& text) override;
+        explicit VisorDeVentana(Form& form) : form_(form) {}
+        Text texto() const override;
+        void escribir(const Text& texto) override;
+        void avisar(const Text& mensaje) override;
 
     private:
         Form& form_;
     };
 
-    void cmdSumar_Click() { calculadora_.cmdSumar(); }
-    void cmdResta_Click() { calculadora_.cmdResta(); }
-    void cmdMultip_Click() { calculadora_.cmdMultip(); }
-    void cmdDiv_Click() { calculadora_.cmdDiv(); }
-    void cmdDivE_Click() { calculadora_.cmdDivE(); }
-    void cmdPot_Click() { calculadora_.cmdPot(); }
-    void cmdRaiz_Click() { calculadora_.cmdRaiz(); }
-    void cmdIgual_Click() { calculadora_.cmdIgual(); }
+    void cmdSumar_Click() { calculadora_.sumar(); }
+    void cmdResta_Click() { calculadora_.restar(); }
+    void cmdMultip_Click() { calculadora_.multiplicar(); }
+    void cmdDiv_Click() { calculadora_.dividir(); }
+    void cmdDivE_Click() { calculadora_.dividirEntero(); }
+    void cmdPot_Click() { calculadora_.elevar(); }
+    void cmdRaiz_Click() { calculadora_.extraerRaiz(); }
+    void cmdIgual_Click() { calculadora_.repetir(); }
     void Command4_Click() { calculadora_.borrar(); }
     void Command3_Click() { calculadora_.borrarTodo(); }
-    void cmdSen_Click() { calculadora_.cmdSen(); }
-    void cmdCos_Click() { calculadora_.cmdCos(); }
-    void cmdTg_Click() { calculadora_.cmdTg(); }
-    void cmdPi_Click() { calculadora_.cmdPi(); }
+    void cmdSen_Click() { calculadora_.seno(); }
+    void cmdCos_Click() { calculadora_.coseno(); }
+    void cmdTg_Click() { calculadora_.tangente(); }
+    void cmdPi_Click() { calculadora_.escribirPi(); }
 
     // Declared before the engine, which keeps a reference to it.
-    Visor visor_;
+    VisorDeVentana visor_;
     Calculadora calculadora_;
 };
 

@@ -7,22 +7,22 @@
 
 namespace ordevix {
 
-struct QuadraticAnswer {
-    enum class Kind {
-        Refused,      // all three coefficients are 0: text is the message box text
-        NotQuadratic, // a is 0 as a Single: text is the message box text
-        Roots,        // text is the caption for the answer label
+struct Solucion {
+    enum class Tipo {
+        Rechazada,    // all three coefficients are 0: texto is the message box text
+        NoCuadratica, // a is 0 as a Single: texto is the message box text
+        Raices,       // texto is the caption for the answer label
     };
-    Kind kind;
-    Text text;
+    Tipo tipo;
+    Text texto;
 
-    bool isMessage() const { return kind != Kind::Roots; }
+    bool esMensaje() const { return tipo != Tipo::Raices; }
 };
 
 // Reads the coefficients with the regional decimal separator. Faults: overflow
 // from reading a number beyond the Double range; arithmetic when a coefficient,
 // the discriminant or a root lies beyond the Single range.
-QuadraticAnswer resolverCuadratica(const Text& textoA, const Text& textoB, const Text& textoC,
-                                   const RegionalSettings& regional);
+Solucion resolverCuadratica(const Text& textoA, const Text& textoB, const Text& textoC,
+                            const RegionalSettings& regional);
 
 } // namespace ordevix

@@ -315,20 +315,11 @@ Text formatMagnitude(Double magnitude, const Layout& layout) {
     return out;
 }
 
-// Infinities and NaN never reach the display through the tools, which run the
-// floating-point check first; should one slip through it is named, not faulted.
-Text formatNonFinite(Double x) {
-    if (std::isnan(x))
-        return u"Indefinido";
-    return x < 0 ? u"-Infinito" : u"Infinito";
-}
-
 Text signedText(Double x, int precision, int lastPositional) {
     if (x == 0.0)
         return u" 0"; // negative zero included
-    if (!std::isfinite(x))
-        return prefixed(x < 0 ? u"" : u" ", formatNonFinite(x));
-    const Text magnitude = formatMagnitude(std::fabs(x), {precision, lastPositional, u'.', false});
+    const Text magnitude =
+        formatMagnitude(std::fabs(CheckFloat(x)), {precision, lastPositional, u'.', false});
     return prefixed(x < 0 ? u"-" : u" ", magnitude);
 }
 
@@ -374,9 +365,8 @@ Text IntegerToText(Integer n) {
 Text DoubleToText(Double x, const RegionalSettings& regional) {
     if (x == 0.0)
         return u"0";
-    if (!std::isfinite(x))
-        return formatNonFinite(x);
-    const Text magnitude = formatMagnitude(std::fabs(x), {15, 14, regional.decimalSeparator, true});
+    const Text magnitude =
+        formatMagnitude(std::fabs(CheckFloat(x)), {15, 14, regional.decimalSeparator, true});
     return x < 0 ? prefixed(u"-", magnitude) : magnitude;
 }
 

@@ -50,6 +50,8 @@ Integer TextToInteger(const Text& text, const RegionalSettings& regional);
 Long TextToLong(const Text& text, const RegionalSettings& regional);
 
 // --- writers ---
+// The writers take finite numbers only: every value the tools write has passed
+// the floating-point check, and an infinity or NaN is the arithmetic fault here too.
 Text IntegerToText(Integer n);
 Text DoubleToText(Double x, const RegionalSettings& regional);
 Text NumberToSignedText(Integer n);
@@ -70,8 +72,9 @@ Double CheckFloat(Double result);
 Single StoreSingle(Double x);
 
 // Whole-number arithmetic wraps; division truncates toward zero.
-constexpr Integer WrapInteger(std::int32_t v) noexcept { return static_cast<Integer>(v); }
-constexpr Long WrapLong(std::int64_t v) noexcept { return static_cast<Long>(v); }
+constexpr Integer WrapInteger(std::int32_t v) noexcept {
+    return static_cast<Integer>(v);
+}
 Integer DivideInteger(Integer a, Integer b);
 Long DivideLong(Long a, Long b);
 

@@ -7,10 +7,6 @@
 namespace ordevix {
 
 class AutomaticToolForm : public ToolForm {
-public:
-    // Where the automatic search stands.
-    Integer contador() const { return contador_; }
-
 protected:
     AutomaticToolForm(FormHost& host, const FormDescription& description)
         : ToolForm(host, description, "Command3", "Command2") {

@@ -1,23 +1,30 @@
 #include "tools/frmAmigos.h"
 
 #include "tools/integer_tools.h"
+#include "tools/responder.h"
 
 namespace ordevix {
 
 namespace {
 
+constexpr const char* kAyuda =
+    "Dos números son amigos cuando la suma de los divisores de uno es igual al otro número y "
+    "viceversa. Para que sean amigos los dos deben ser perfectos. Si la casilla Automático esta "
+    "activada, el programa devolverá los siguientes amigos, con la condición de que sean "
+    "diferentes números. Sino, devolverá si son o no los dos números ingresados.";
+
 // clang-format off
 constexpr Control kControls[] = {
-//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
-    {Kind::TextBox, "Text1", "", 960, 240, 1215, 375, 0, kWindowFont, kNoRole, nullptr, "Primer número"},
-    {Kind::TextBox, "Text2", "", 2400, 240, 1215, 375, 1, kWindowFont, kNoRole, nullptr, "Segundo número"},
-    {Kind::CommandButton, "Command1", "Calcular", 1680, 720, 1215, 615, 2, kWindowFont, kDefault},
-    {Kind::Label, "Label1", "", 960, 1440, 1575, 615, 3, kWindowFont, kNoRole},
-    {Kind::CommandButton, "Command2", "SALIR", 1680, 2520, 975, 495, 4, kTimes825, kCancel},
-    {Kind::Label, "Label2", "", 2760, 1440, 1335, 735, 5, kWindowFont, kNoRole},
-    {Kind::CheckBox, "Check1", "Automático", 2880, 2520, 1215, 375, 6, kWindowFont, kNoRole},
-    {Kind::Label, "Label3", "Dos números son amigos cuando la suma de los divisores de uno es igual al otro número y viceversa. Para que sean amigos los dos deben ser perfectos. Si la casilla Automático esta activada, el programa devolverá los siguientes amigos, con la condición de que sean diferentes números. Sino, devolverá si son o no los dos números ingresados.", 360, 3240, 4935, 1575, 7, kWindowFont, kNoRole},
-    {Kind::CommandButton, "Command3", "INICIO", 600, 2520, 975, 495, 8, kTimes825, kNoRole},
+//   kind                 name        caption       left  top   width  height  tab  font         roles    tool tip  accessible name
+    {Kind::TextBox,       "Text1",    "",            960,  240,  1215,    375,   0, kWindowFont, kNoRole, nullptr,  "Primer número"},
+    {Kind::TextBox,       "Text2",    "",           2400,  240,  1215,    375,   1, kWindowFont, kNoRole, nullptr,  "Segundo número"},
+    {Kind::CommandButton, "Command1", "Calcular",   1680,  720,  1215,    615,   2, kWindowFont, kDefault},
+    {Kind::Label,         "Label1",   "",            960, 1440,  1575,    615,   3, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command2", "SALIR",      1680, 2520,   975,    495,   4, kTimes825,   kCancel},
+    {Kind::Label,         "Label2",   "",           2760, 1440,  1335,    735,   5, kWindowFont, kNoRole},
+    {Kind::CheckBox,      "Check1",   "Automático", 2880, 2520,  1215,    375,   6, kWindowFont, kNoRole},
+    {Kind::Label,         "Label3",   kAyuda,        360, 3240,  4935,   1575,   7, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command3", "INICIO",      600, 2520,   975,    495,   8, kTimes825,   kNoRole},
 };
 // clang-format on
 
@@ -45,22 +52,20 @@ void frmAmigos::buscar() {
         [this](Integer candidato) {
             setCaption("Label1", u"Procesando..." + IntegerToText(candidato));
         },
-        [this](const AmicablePair& par) {
-            setText("Text1", IntegerToText(par.first));
-            setText("Text2", IntegerToText(par.second));
+        [this](const ParDeAmigos& par) {
+            setText("Text1", IntegerToText(par.primero));
+            setText("Text2", IntegerToText(par.segundo));
             setCaption("Label1", u"Listo");
         });
 }
 
 void frmAmigos::comprobar() {
-    const Amicability respuesta =
+    const Respuesta respuesta =
         comprobarAmigos(text("Text1"), text("Text2"), host().regional(), yield());
-    if (respuesta == Amicability::Refused) {
-        host().MsgBox(u"Debe ingresar valores");
-        return;
+    responder(*this, respuesta, "Label1", u"Son amigos", u"No son amigos");
+    if (respuesta != Respuesta::Rechazada) {
+        setCaption("Label2", u"");
     }
-    setCaption("Label1", respuesta == Amicability::Amicable ? u"Son amigos" : u"No son amigos");
-    setCaption("Label2", u"");
 }
 
 } // namespace ordevix

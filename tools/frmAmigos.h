@@ -10,15 +10,13 @@ public:
     explicit frmAmigos(FormHost& host);
     static const FormDescription description;
 
-    // The divisor sum of the last number the automatic search tested.
-    Integer amigo() const { return amigo_; }
-
 private:
     void Check1_Click() override;
     void buscar() override;
     void comprobar() override;
 
-    // Read through a reference by the running search, like the counter.
+    // The divisor sum of the number the automatic search tests, the candidate
+    // partner; read through a reference by the running search, like the counter.
     Integer amigo_ = 0;
 };
 

@@ -1,19 +1,23 @@
 #include "tools/frmFactoreo.h"
 
 #include "tools/integer_tools.h"
+#include "tools/respuesta.h"
 
 namespace ordevix {
 
 namespace {
 
+constexpr const char* kAyuda = "Esta aplicación permite conocer todos los divisores del número, lo "
+                               "que ayuda en otras aplicaciones como en m.c.m. o el m.c.d..";
+
 // clang-format off
 constexpr Control kControls[] = {
-//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
-    {Kind::TextBox, "Text1", "", 1800, 360, 2055, 495, 0, kWindowFont, kNoRole, nullptr, "Número a factorear"},
-    {Kind::CommandButton, "Command1", "Calcular", 1800, 1200, 2055, 735, 1, kWindowFont, kDefault},
-    {Kind::CommandButton, "cmdSalir", "SALIR", 2760, 4920, 975, 495, 2, kTimes825, kCancel},
-    {Kind::CommandButton, "cmdInicio", "INICIO", 1680, 4920, 975, 495, 3, kTimes825, kNoRole},
-    {Kind::Label, "Label1", "Esta aplicación permite conocer todos los divisores del número, lo que ayuda en otras aplicaciones como en m.c.m. o el m.c.d..", 600, 2400, 4335, 1335, 4, kWindowFont, kNoRole},
+//   kind                 name         caption     left  top   width  height  tab  font         roles    tool tip  accessible name
+    {Kind::TextBox,       "Text1",     "",         1800,  360,  2055,    495,   0, kWindowFont, kNoRole, nullptr,  "Número a factorear"},
+    {Kind::CommandButton, "Command1",  "Calcular", 1800, 1200,  2055,    735,   1, kWindowFont, kDefault},
+    {Kind::CommandButton, "cmdSalir",  "SALIR",    2760, 4920,   975,    495,   2, kTimes825,   kCancel},
+    {Kind::CommandButton, "cmdInicio", "INICIO",   1680, 4920,   975,    495,   3, kTimes825,   kNoRole},
+    {Kind::Label,         "Label1",    kAyuda,      600, 2400,  4335,   1335,   4, kWindowFont, kNoRole},
 };
 // clang-format on
 
@@ -31,7 +35,7 @@ void frmFactoreo::Command1_Click() {
     // The old list goes first, so a refused input leaves the surface empty.
     Cls();
     if (text("Text1").empty()) {
-        host().MsgBox(u"Debe ingresar valores");
+        host().MsgBox(kDebeIngresarValores);
         return;
     }
     // The range is checked on the value as typed, before rounding.

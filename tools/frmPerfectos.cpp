@@ -1,22 +1,28 @@
 #include "tools/frmPerfectos.h"
 
 #include "tools/integer_tools.h"
+#include "tools/responder.h"
 
 namespace ordevix {
 
 namespace {
 
+constexpr const char* kAyuda =
+    "Un número es perfecto cuando la suma de sus divisores en igual a sí mismo. Si la opción "
+    "automático esta activada, buscara números perfectos automáticamente, sino, responderá si lo "
+    "es o no el número ingresado.";
+
 // clang-format off
 constexpr Control kControls[] = {
-//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
-    {Kind::TextBox, "Text1", "", 1320, 360, 1455, 375, 0, kWindowFont, kNoRole, nullptr, "Número"},
-    {Kind::CommandButton, "Command1", "Calcular", 1320, 960, 1455, 615, 1, kWindowFont, kDefault},
-    {Kind::CheckBox, "Check1", "Automático", 3960, 1440, 1575, 255, 2, kWindowFont, kNoRole},
-    {Kind::Label, "Label1", "", 1080, 2160, 1815, 495, 3, kWindowFont, kNoRole},
-    {Kind::CommandButton, "Command2", "SALIR", 2400, 5160, 975, 495, 4, kTimes825, kCancel},
-    {Kind::CommandButton, "Command3", "INICIO", 1320, 5160, 975, 495, 5, kTimes825, kNoRole},
-    {Kind::Label, "Label2", "Un número es perfecto cuando la suma de sus divisores en igual a sí mismo. Si la opción automático esta activada, buscara números perfectos automáticamente, sino, responderá si lo es o no el número ingresado.", 240, 3600, 5535, 1215, 6, kWindowFont, kNoRole},
-    {Kind::Label, "Label3", "", 1080, 1680, 2295, 255, 7, kWindowFont, kNoRole},
+//   kind                 name        caption       left  top   width  height  tab  font         roles    tool tip  accessible name
+    {Kind::TextBox,       "Text1",    "",           1320,  360,  1455,    375,   0, kWindowFont, kNoRole, nullptr,  "Número"},
+    {Kind::CommandButton, "Command1", "Calcular",   1320,  960,  1455,    615,   1, kWindowFont, kDefault},
+    {Kind::CheckBox,      "Check1",   "Automático", 3960, 1440,  1575,    255,   2, kWindowFont, kNoRole},
+    {Kind::Label,         "Label1",   "",           1080, 2160,  1815,    495,   3, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command2", "SALIR",      2400, 5160,   975,    495,   4, kTimes825,   kCancel},
+    {Kind::CommandButton, "Command3", "INICIO",     1320, 5160,   975,    495,   5, kTimes825,   kNoRole},
+    {Kind::Label,         "Label2",   kAyuda,        240, 3600,  5535,   1215,   6, kWindowFont, kNoRole},
+    {Kind::Label,         "Label3",   "",           1080, 1680,  2295,    255,   7, kWindowFont, kNoRole},
 };
 // clang-format on
 
@@ -52,17 +58,8 @@ void frmPerfectos::buscar() {
 }
 
 void frmPerfectos::comprobar() {
-    switch (comprobarPerfecto(text("Text1"), host().regional(), yield())) {
-    case Perfection::Refused:
-        host().MsgBox(u"Debe ingresar valores");
-        break;
-    case Perfection::Perfect:
-        setCaption("Label1", u"Es perfecto");
-        break;
-    case Perfection::NotPerfect:
-        setCaption("Label1", u"No es perfecto");
-        break;
-    }
+    responder(*this, comprobarPerfecto(text("Text1"), host().regional(), yield()), "Label1",
+              u"Es perfecto", u"No es perfecto");
 }
 
 } // namespace ordevix

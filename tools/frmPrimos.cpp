@@ -1,21 +1,27 @@
 #include "tools/frmPrimos.h"
 
 #include "tools/integer_tools.h"
+#include "tools/responder.h"
 
 namespace ordevix {
 
 namespace {
 
+constexpr const char* kAyuda =
+    "Un número es primo cuando solamente es divisible por 1 y por sí mismo. Si la opción "
+    "automático está activada, el programa mostará los números primos uno por uno; sino responderá "
+    "si el número ingresado es primo o no.";
+
 // clang-format off
 constexpr Control kControls[] = {
-//   kind, name, caption or text, left, top, width, height, tab, font, roles, tool tip, accessible name
-    {Kind::TextBox, "Text1", "", 1680, 600, 1335, 495, 0, kWindowFont, kNoRole, nullptr, "Número"},
-    {Kind::CommandButton, "Command1", "Calcular", 1680, 1200, 1335, 495, 1, kWindowFont, kDefault},
-    {Kind::CheckBox, "Check1", "Automático", 3720, 1320, 1575, 495, 2, kWindowFont, kNoRole},
-    {Kind::Label, "Label1", "", 1680, 1920, 1335, 495, 3, kWindowFont, kNoRole},
-    {Kind::CommandButton, "Command2", "SALIR", 2160, 4080, 975, 495, 4, kTimes825, kCancel},
-    {Kind::CommandButton, "Command3", "INICIO", 1080, 4080, 975, 495, 5, kTimes825, kNoRole},
-    {Kind::Label, "Label2", "Un número es primo cuando solamente es divisible por 1 y por sí mismo. Si la opción automático está activada, el programa mostará los números primos uno por uno; sino responderá si el número ingresado es primo o no.", 120, 2760, 5175, 1095, 6, kWindowFont, kNoRole},
+//   kind                 name        caption       left  top   width  height  tab  font         roles    tool tip  accessible name
+    {Kind::TextBox,       "Text1",    "",           1680,  600,  1335,    495,   0, kWindowFont, kNoRole, nullptr,  "Número"},
+    {Kind::CommandButton, "Command1", "Calcular",   1680, 1200,  1335,    495,   1, kWindowFont, kDefault},
+    {Kind::CheckBox,      "Check1",   "Automático", 3720, 1320,  1575,    495,   2, kWindowFont, kNoRole},
+    {Kind::Label,         "Label1",   "",           1680, 1920,  1335,    495,   3, kWindowFont, kNoRole},
+    {Kind::CommandButton, "Command2", "SALIR",      2160, 4080,   975,    495,   4, kTimes825,   kCancel},
+    {Kind::CommandButton, "Command3", "INICIO",     1080, 4080,   975,    495,   5, kTimes825,   kNoRole},
+    {Kind::Label,         "Label2",   kAyuda,        120, 2760,  5175,   1095,   6, kWindowFont, kNoRole},
 };
 // clang-format on
 
@@ -44,17 +50,8 @@ void frmPrimos::buscar() {
 }
 
 void frmPrimos::comprobar() {
-    switch (comprobarPrimo(text("Text1"), host().regional(), yield())) {
-    case Primality::Refused:
-        host().MsgBox(u"Debe ingresar valores");
-        break;
-    case Primality::Prime:
-        setCaption("Label1", u"El número es primo");
-        break;
-    case Primality::NotPrime:
-        setCaption("Label1", u"El número no es primo");
-        break;
-    }
+    responder(*this, comprobarPrimo(text("Text1"), host().regional(), yield()), "Label1",
+              u"El número es primo", u"El número no es primo");
 }
 
 } // namespace ordevix

@@ -20,13 +20,13 @@ std::vector<Integer> factorear(Integer n) {
     return factores;
 }
 
-Divisibility esDivisible(const Text& dividendo, const Text& divisor,
-                         const RegionalSettings& regional) {
+Respuesta esDivisible(const Text& dividendo, const Text& divisor,
+                      const RegionalSettings& regional) {
     if (!(TextValue(dividendo) > 0)) {
-        return Divisibility::Refused;
+        return Respuesta::Rechazada;
     }
     if (!(TextValue(divisor) > 0)) {
-        return Divisibility::Refused;
+        return Respuesta::Rechazada;
     }
     const Double dividendoDouble = TextToDouble(dividendo, regional);
     const Double divisorDouble = TextToDouble(divisor, regional);
@@ -34,8 +34,7 @@ Divisibility esDivisible(const Text& dividendo, const Text& divisor,
     const Long dividendoLong = TextToLong(dividendo, regional);
     const Long divisorLong = TextToLong(divisor, regional);
     const Long cocienteEntero = DivideLong(dividendoLong, divisorLong);
-    return cociente == static_cast<Double>(cocienteEntero) ? Divisibility::Divisible
-                                                           : Divisibility::NotDivisible;
+    return cociente == static_cast<Double>(cocienteEntero) ? Respuesta::Si : Respuesta::No;
 }
 
 } // namespace ordevix

@@ -17,6 +17,7 @@
 
 #include "shell/numeric.h"
 #include "tools/divisor_kernel.h"
+#include "tools/respuesta.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,16 +45,13 @@ template <class Yield> void ceder(Yield& yield) {
 // often as it divides n, followed by 1. For n below 2 only the 1.
 std::vector<Integer> factorear(Integer n);
 
-enum class Divisibility { Refused, Divisible, NotDivisible };
-
-// Whether the dividend text is divisible by the divisor text. Refused when either
+// Whether the dividend text is divisible by the divisor text. Rechazada when either
 // does not start with a number greater than 0. Compares the Double quotient of
 // the texts as typed with the truncated quotient of their Long roundings, so a
 // fractional input follows that comparison literally. Faults: type-mismatch and
 // overflow from the conversions, arithmetic from the Double division or from a
 // divisor that rounds to 0.
-Divisibility esDivisible(const Text& dividendo, const Text& divisor,
-                         const RegionalSettings& regional);
+Respuesta esDivisible(const Text& dividendo, const Text& divisor, const RegionalSettings& regional);
 
 // Primality by trial division up to the square root. Numbers below 2 are not
 // prime. n is read afresh after each yield, and the root bound follows it.
@@ -124,21 +122,20 @@ template <class Yield> Integer buscarPrimo(Integer& contador, Yield&& yield) {
 }
 
 // One click of the automatic perfect-number search, from contador upward and
-// round the Integer range. Before each candidate's sum, onCandidate(contador)
-// (the window shows the progress); on a hit, onFound(number). Returns the number
+// round the Integer range. Before each candidate's sum, alProbar(contador)
+// (the window shows the progress); on a hit, alHallar(number). Returns the number
 // found and leaves contador one past it. 1 is passed over: its sum is 1, but it
 // is not perfect.
-template <class Yield, class OnCandidate, class OnFound>
-Integer buscarPerfecto(Integer& contador, Yield&& yield, OnCandidate&& onCandidate,
-                       OnFound&& onFound) {
+template <class Yield, class AlProbar, class AlHallar>
+Integer buscarPerfecto(Integer& contador, Yield&& yield, AlProbar&& alProbar, AlHallar&& alHallar) {
     for (;;) {
         ceder(yield);
-        onCandidate(static_cast<Integer>(contador));
+        alProbar(static_cast<Integer>(contador));
         const Integer suma = sumarDivisores(contador, yield);
         const Integer candidato = contador;
         const bool hallado = candidato == suma && candidato != 1;
         if (hallado) {
-            onFound(candidato);
+            alHallar(candidato);
         }
         contador = WrapInteger(contador + 1);
         if (hallado) {
@@ -147,31 +144,31 @@ Integer buscarPerfecto(Integer& contador, Yield&& yield, OnCandidate&& onCandida
     }
 }
 
-struct AmicablePair {
-    Integer first;
-    Integer second;
-    friend bool operator==(const AmicablePair&, const AmicablePair&) = default;
+struct ParDeAmigos {
+    Integer primero;
+    Integer segundo;
+    friend bool operator==(const ParDeAmigos&, const ParDeAmigos&) = default;
 };
 
 // One click of the automatic amicable search, from contador upward and round the
 // Integer range. amigo receives each candidate's divisor sum; after it,
-// onCandidate(contador) (the window shows the progress). A hit is a candidate
-// whose partner is another number whose sum leads back; then onFound(pair). Both
+// alProbar(contador) (the window shows the progress). A hit is a candidate
+// whose partner is another number whose sum leads back; then alHallar(par). Both
 // counters are the window's own and are read through the references at every
 // step, since nested handlers change them. Returns the pair and leaves contador
 // one past its first number. Events come in only through the two sums.
-template <class Yield, class OnCandidate, class OnFound>
-AmicablePair buscarAmigos(Integer& contador, Integer& amigo, Yield&& yield,
-                          OnCandidate&& onCandidate, OnFound&& onFound) {
+template <class Yield, class AlProbar, class AlHallar>
+ParDeAmigos buscarAmigos(Integer& contador, Integer& amigo, Yield&& yield, AlProbar&& alProbar,
+                         AlHallar&& alHallar) {
     for (;;) {
         const Integer sumaContador = sumarDivisores(contador, yield);
         amigo = sumaContador;
-        onCandidate(static_cast<Integer>(contador));
+        alProbar(static_cast<Integer>(contador));
         const Integer sumaAmigo = sumarDivisores(amigo, yield);
         const bool hallado = sumaAmigo == contador && contador != amigo;
-        const AmicablePair par{contador, amigo};
+        const ParDeAmigos par{contador, amigo};
         if (hallado) {
-            onFound(par);
+            alHallar(par);
         }
         contador = WrapInteger(contador + 1);
         if (hallado) {
@@ -180,32 +177,28 @@ AmicablePair buscarAmigos(Integer& contador, Integer& amigo, Yield&& yield,
     }
 }
 
-enum class Primality { Refused, Prime, NotPrime };
-enum class Perfection { Refused, Perfect, NotPerfect };
-enum class Amicability { Refused, Amicable, NotAmicable };
-
-// One-shot prime check of a typed number. Refused when the text does not start
+// One-shot prime check of a typed number. Rechazada when the text does not start
 // with a non-zero number; the number is rounded half to even before the test.
 template <class Yield>
-Primality comprobarPrimo(const Text& texto, const RegionalSettings& regional, Yield&& yield) {
+Respuesta comprobarPrimo(const Text& texto, const RegionalSettings& regional, Yield&& yield) {
     if (TextValue(texto) == 0) {
-        return Primality::Refused;
+        return Respuesta::Rechazada;
     }
     const Integer n = TextToInteger(texto, regional);
-    return esPrimo(n, yield) ? Primality::Prime : Primality::NotPrime;
+    return esPrimo(n, yield) ? Respuesta::Si : Respuesta::No;
 }
 
 // One-shot perfect check of a typed number: the sum is taken of the rounded
 // number but compared with the number as typed, so a fraction is never perfect.
 template <class Yield>
-Perfection comprobarPerfecto(const Text& texto, const RegionalSettings& regional, Yield&& yield) {
+Respuesta comprobarPerfecto(const Text& texto, const RegionalSettings& regional, Yield&& yield) {
     if (TextValue(texto) == 0) {
-        return Perfection::Refused;
+        return Respuesta::Rechazada;
     }
     const Integer n = TextToInteger(texto, regional);
     const Integer suma = sumarDivisores(n, yield);
     const Double tecleado = TextToDouble(texto, regional);
-    return tecleado == suma && tecleado != 1 ? Perfection::Perfect : Perfection::NotPerfect;
+    return tecleado == suma && tecleado != 1 ? Respuesta::Si : Respuesta::No;
 }
 
 // One-shot amicable check of two typed numbers, in both directions: they differ,
@@ -213,18 +206,18 @@ Perfection comprobarPerfecto(const Text& texto, const RegionalSettings& regional
 // The second text is converted and summed before the first is converted, so a
 // malformed first text faults only after that sum.
 template <class Yield>
-Amicability comprobarAmigos(const Text& texto1, const Text& texto2,
-                            const RegionalSettings& regional, Yield&& yield) {
+Respuesta comprobarAmigos(const Text& texto1, const Text& texto2, const RegionalSettings& regional,
+                          Yield&& yield) {
     const Double valor1 = TextValue(texto1);
     const Double valor2 = TextValue(texto2);
     if (valor1 == 0 || valor2 == 0) {
-        return Amicability::Refused;
+        return Respuesta::Rechazada;
     }
     const Integer segundo = TextToInteger(texto2, regional);
     const Integer sumaSegundo = sumarDivisores(segundo, yield);
     const Double primero = TextToDouble(texto1, regional);
     if (primero != sumaSegundo) {
-        return Amicability::NotAmicable;
+        return Respuesta::No;
     }
     // primero equals an Integer sum here, so it is whole and in range.
     const Integer primeroEntero = sumaSegundo;
@@ -232,8 +225,8 @@ Amicability comprobarAmigos(const Text& texto1, const Text& texto2,
     // The second as typed, so a fraction in either box is never amicable. It was
     // already read as an Integer above, so this cannot fault.
     const Double segundoTecleado = TextToDouble(texto2, regional);
-    return segundoTecleado == sumaPrimero && primero != segundoTecleado ? Amicability::Amicable
-                                                                        : Amicability::NotAmicable;
+    return segundoTecleado == sumaPrimero && primero != segundoTecleado ? Respuesta::Si
+                                                                        : Respuesta::No;
 }
 
 } // namespace ordevix

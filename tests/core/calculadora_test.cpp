@@ -16,38 +16,38 @@ const std::map<Text, std::string> kMensajes = {
     {u"Esta función está preparada hasta 360º. Cifras mayores pueden causar errores impredecibles", "[aviso]"},
     {u"La cuenta llegó a 1000 pasos. Presione 'Borrar todo' para empezar otra.", "[limite]"}};
 const std::map<std::string, void (Calculadora::*)()> kTeclas = {
-    {"+", &Calculadora::cmdSumar}, {"-", &Calculadora::cmdResta}, {"*", &Calculadora::cmdMultip}, {"/", &Calculadora::cmdDiv}, {"\\", &Calculadora::cmdDivE},
-    {"Pot", &Calculadora::cmdPot}, {"Raiz", &Calculadora::cmdRaiz}, {"=", &Calculadora::cmdIgual}, {"Seno", &Calculadora::cmdSen}, {"Cosen", &Calculadora::cmdCos},
-    {"Tg", &Calculadora::cmdTg}, {"PI", &Calculadora::cmdPi}, {"Borrar", &Calculadora::borrar}, {"BorrarTodo", &Calculadora::borrarTodo}};
+    {"+", &Calculadora::sumar}, {"-", &Calculadora::restar}, {"*", &Calculadora::multiplicar}, {"/", &Calculadora::dividir}, {"\\", &Calculadora::dividirEntero},
+    {"Pot", &Calculadora::elevar}, {"Raiz", &Calculadora::extraerRaiz}, {"=", &Calculadora::repetir}, {"Seno", &Calculadora::seno}, {"Cosen", &Calculadora::coseno},
+    {"Tg", &Calculadora::tangente}, {"PI", &Calculadora::escribirPi}, {"Borrar", &Calculadora::borrar}, {"BorrarTodo", &Calculadora::borrarTodo}};
 const char* const kFallas[] = {"!tipo", "!desborde", "!aritm"}; // by FaultKind
 // clang-format on
 
 // tocar() plays space-separated keys (anything else is typed over the display) and returns,
 // joined by "|", what each key leaves: its messages as [tags], then the display or its fault.
-struct Cuenta : CalcDisplay {
+struct Cuenta : Visor {
     explicit Cuenta(RegionalSettings regional) : calc(regional, *this) {}
-    Text text() const override { return texto; }
-    void setText(const Text& t) override { texto = t; }
-    void message(const Text& t) override { traza += kMensajes.at(t); }
+    Text texto() const override { return visor; }
+    void escribir(const Text& t) override { visor = t; }
+    void avisar(const Text& t) override { traza += kMensajes.at(t); }
     std::string tocar(const std::string& guion) {
         traza.clear();
         std::istringstream in(guion);
         for (std::string tecla; in >> tecla;) {
             if (!kTeclas.contains(tecla)) {
-                texto = Text(tecla.begin(), tecla.end());
+                visor = Text(tecla.begin(), tecla.end());
                 continue;
             }
             traza += "|";
             try {
                 (calc.*kTeclas.at(tecla))();
-                traza += std::string(texto.begin(), texto.end());
+                traza += std::string(visor.begin(), visor.end());
             } catch (const Fault& f) {
                 traza += kFallas[static_cast<int>(f.kind())];
             }
         }
         return traza.substr(traza.empty() ? 0 : 1);
     }
-    Text texto;
+    Text visor;
     std::string traza;
     Calculadora calc;
 };
@@ -67,6 +67,8 @@ TEST(CalculadoraTest, SecuenciasDeTeclas) {
         {kComa,  "8 / 0 = 5 +",                                 "8|[cero]0|13",                  2},
         {kComa,  "90,0 Seno +",                                 "1|2",                           2},
         {kComa,  "3 + 90 Tg 5 = 180 Tg 270 Tg",                 "3|Infinito|8|0|Infinito",       3},
+        {kComa,  "180 Seno 270 Seno 180 Cosen 270 Cosen",       "0|-1|-1|0",                     4},
+        {kComa,  "360 Seno 360 Cosen 360 Tg",                   "0|1|-3,330717~",                3},
         {kComa,  "30 Seno",                                     "0,4999975~",                    1},
         {kComa,  "400 Seno",                                    "[aviso]0,6427592~",             1},
         {kComa,  "7 = 12abc Seno",                              "7|!tipo",                       1},
@@ -89,7 +91,7 @@ TEST(CalculadoraTest, LaCuentaTerminaEnMilPasos) {
     Cuenta c(kComa);
     c.tocar("1 +");
     for (int i = 1; i < Calculadora::kPasosPorCuenta; ++i)
-        c.calc.cmdMultip();
+        c.calc.multiplicar();
     ASSERT_EQ(c.calc.paso(), 1000);
     EXPECT_EQ(c.tocar("4 + = 90 Seno 30 Tg"), "[limite]4|[limite]4|[limite]90|[limite]30");
     EXPECT_EQ(c.calc.paso(), 1000);

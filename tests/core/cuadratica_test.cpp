@@ -9,8 +9,8 @@ namespace ordevix {
 
 static Text solve(char locale, const Text& a, const Text& b, const Text& c) try {
     const auto regional = locale == 'p' ? RegionalSettings::period() : RegionalSettings::comma();
-    const QuadraticAnswer answer = resolverCuadratica(a, b, c, regional);
-    return (answer.isMessage() ? u"message: " : u"") + answer.text;
+    const Solucion solucion = resolverCuadratica(a, b, c, regional);
+    return (solucion.esMensaje() ? u"message: " : u"") + solucion.texto;
 } catch (const Fault& f) {
     return f.kind() == FaultKind::Arithmetic ? u"arithmetic fault" : u"other fault";
 }

@@ -46,7 +46,7 @@ TEST(IntegerTools, FactorsSumsAndSearchesMatchADivisorSieve) {
         ASSERT_EQ(perfecto(contador), n);
     contador = 1;
     // clang-format off
-    for (const AmicablePair p : {AmicablePair{220, 284}, {284, 220}, {1184, 1210}, {1210, 1184}, {2620, 2924}, {2924, 2620}, {5020, 5564}, {5564, 5020}, {6232, 6368}, {6368, 6232}, {10744, 10856}, {10856, 10744}, {12285, 14595}, {14595, 12285}, {17296, 18416}, {18416, 17296}})
+    for (const ParDeAmigos p : {ParDeAmigos{220, 284}, {284, 220}, {1184, 1210}, {1210, 1184}, {2620, 2924}, {2924, 2620}, {5020, 5564}, {5564, 5020}, {6232, 6368}, {6368, 6232}, {10744, 10856}, {10856, 10744}, {12285, 14595}, {14595, 12285}, {17296, 18416}, {18416, 17296}})
         ASSERT_EQ(buscarAmigos(contador, amigo, noYield, ignore, ignore), p);
     // clang-format on
 }

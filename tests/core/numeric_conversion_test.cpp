@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <iterator>
+#include <limits>
 #include <variant>
 
 using namespace ordevix;
@@ -115,6 +117,33 @@ TEST(NumericWriters, FifteenOrSevenDigits) {
     }
     EXPECT_EQ(NumberToSignedText(Integer{28}), u" 28");
     EXPECT_EQ(NumberToSignedText(Integer{-2}), u"-2");
+}
+
+TEST(NumericWriters, NonFiniteIsTheArithmeticFault) {
+    const auto writers = [](double x) -> std::array<Outcome, 3> {
+        const auto fault = [](auto write) -> Outcome {
+            try {
+                write();
+                return 0.0;
+            } catch (const Fault& f) {
+                return f.kind();
+            }
+        };
+        return {fault([&] { DoubleToText(x, P); }), fault([&] { NumberToSignedText(x); }),
+                fault([&] { NumberToSignedText(static_cast<Single>(x)); })};
+    };
+    const struct {
+        const char* name;
+        double x;
+    } rows[] = {
+        {"+inf", std::numeric_limits<double>::infinity()},
+        {"-inf", -std::numeric_limits<double>::infinity()},
+        {"NaN", std::numeric_limits<double>::quiet_NaN()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(writers(row.x), (std::array<Outcome, 3>{Arithmetic, Arithmetic, Arithmetic}));
+    }
 }
 
 } // namespace
