@@ -25,7 +25,7 @@
 namespace ordevix::bench {
 namespace {
 
-constexpr int kPerfectRounds = 7;
+constexpr int kPerfectRounds = 21;
 constexpr int kAmicableRounds = 5;
 constexpr int kClickRounds = 3;
 constexpr std::size_t kLatencyEvents = 200;
