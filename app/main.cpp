@@ -2,18 +2,14 @@
 // start window.
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "shell/program.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ordevix::FormHost::configureApplication(app);
-
-    ordevix::FormHost& host = ordevix::FormHost::instance();
-    host.setRegional(ordevix::FormHost::systemRegional());
-    host.Show(host.form<ordevix::frmIndex>());
-    const int status = QApplication::exec();
-    // The windows go before the application object that they need.
-    host.reset();
-    return status;
+    // Declared after the application, so that its windows go first.
+    ordevix::FormHost host;
+    ordevix::startProgram<ordevix::frmIndex>(app, host);
+    return QApplication::exec();
 }

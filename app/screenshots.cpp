@@ -4,6 +4,7 @@
 #include "quadratic/frmCuadraticas.h"
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "shell/program.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmEsDivisible.h"
 #include "tools/frmFactoreo.h"
@@ -37,18 +38,17 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    ordevix::FormHost::configureApplication(app);
     QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(QStringLiteral(".")))
         return 1;
 
-    ordevix::FormHost& host = ordevix::FormHost::instance();
-    host.setRegional(ordevix::FormHost::systemRegional());
     using namespace ordevix;
+    // Declared after the application, so that its windows go first.
+    FormHost host;
+    startProgram<frmIndex>(app, host);
     const bool ok = save<frmIndex>(host, dir) && save<frmCalculadora>(host, dir) &&
                     save<frmFactoreo>(host, dir) && save<frmEsDivisible>(host, dir) &&
                     save<frmPrimos>(host, dir) && save<frmPerfectos>(host, dir) &&
                     save<frmAmigos>(host, dir) && save<frmCuadraticas>(host, dir);
-    host.reset();
     return ok ? 0 : 1;
 }

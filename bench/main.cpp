@@ -12,6 +12,7 @@
 
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "shell/program.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmPerfectos.h"
 
@@ -68,7 +69,6 @@ Results measureAll(FormHost& host) {
     Results r;
     r.kernel = nombreRepertorio(repertorioElegido());
     printHeader(r.kernel);
-    host.Show(host.form<frmIndex>());
     host.Show(host.form<frmPerfectos>());
     const SearchUnderTest perfect = perfectUnderTest(host);
     r.perfect = measureThroughput(host, perfect);
@@ -89,9 +89,9 @@ Results measureAll(FormHost& host) {
 int runBenchmark(int argc, char* argv[]) {
     const Clock::time_point runStart = Clock::now();
     QApplication app(argc, argv);
+    // Declared after the application, so that its windows go first.
     FormHost host;
-    FormHost::configureApplication(app);
-    host.setRegional(FormHost::systemRegional());
+    startProgram<frmIndex>(app, host);
     // A fault in a window would otherwise wait for someone to dismiss its box.
     host.setMessageSink([](const QString& text) {
         std::fprintf(stderr, "ordevix-bench: message box: %s\n", qPrintable(text));

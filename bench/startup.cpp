@@ -3,6 +3,7 @@
 #include "bench/measure.h"
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -64,12 +65,12 @@ std::unique_ptr<QWidget> buildBare(bool withText) {
     return bare;
 }
 
-// The program's own start: the host builds and shows the main menu.
+// The program's own start: the steps of startProgram, stamped one by one.
 int runProgram(QApplication& app, Milestones& m, FirstFrame& firstFrame) {
     FormHost host;
-    FormHost::configureApplication(app);
-    host.setRegional(FormHost::systemRegional());
+    prepareProgram(app, host);
     m.application = stamp();
+    host.setStartForm<frmIndex>();
     frmIndex& menu = host.form<frmIndex>();
     menu.installEventFilter(&firstFrame);
     m.built = stamp();

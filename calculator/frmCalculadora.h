@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calculator/calculadora.h"
-#include "shell/form.h"
+#include "shell/toolform.h"
 
 namespace ordevix {
 

@@ -1,7 +1,7 @@
 // Quadratic root solver: the roots of a·x² + b·x + c in single precision.
 #pragma once
 
-#include "shell/form.h"
+#include "shell/toolform.h"
 
 namespace ordevix {
 

@@ -1,193 +1,52 @@
 #include "shell/form.h"
 
-#include "shell/frmIndex.h"
+#include "shell/fonts.h"
+#include "shell/formbuilder.h"
+#include "shell/icons.h"
+#include "shell/printsurface.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFontDatabase>
-#include <QFontMetrics>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <QShortcutEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstring>
-#include <map>
-#include <string>
+#include <string_view>
 
 namespace ordevix {
 
 namespace {
 
-// The stored faces come from another platform and are rarely installed; the
-// application's substitution table names their stand-ins. Asking for the first
-// installed stand-in by its own name selects the same face, but spares Qt the
-// fontconfig fallback search it makes at once for every substituted face (about
-// 1 ms for the main menu's faces at start-up). Resolved once per face.
-QString installedFamily(const char* face) {
-    static std::map<std::string, QString, std::less<>> resolved;
-    if (const auto it = resolved.find(face); it != resolved.end())
-        return it->second;
-    const QString requested = QString::fromUtf8(face);
-    QString family = requested;
-    const QStringList installed = QFontDatabase::families();
-    if (!installed.contains(requested, Qt::CaseInsensitive)) {
-        const QStringList standIns = QFont::substitutes(requested);
-        const auto found =
-            std::find_if(standIns.begin(), standIns.end(), [&installed](const QString& name) {
-                return installed.contains(name, Qt::CaseInsensitive);
-            });
-        if (found != standIns.end())
-            family = *found;
-    }
-    return resolved.emplace(face, family).first->second;
+// The frame is fixed: the window takes exactly the size of its client area.
+QVBoxLayout* fixedLayout(QWidget* window) {
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return layout;
 }
 
-QFont makeFont(const Font& font) {
-    QFont qfont(installedFamily(font.face));
-    qfont.setPointSizeF(font.points);
-    qfont.setWeight(QFont::Normal);
-    qfont.setItalic(false);
-    return qfont;
+PrintSurface* buildSurface(const FormDescription& description, QWidget* window) {
+    auto* surface = new PrintSurface(window);
+    surface->setObjectName(QStringLiteral("surface"));
+    surface->setAccessibleName(QString::fromUtf8(description.caption));
+    surface->setFixedSize(twipsToPixels(description.clientWidth),
+                          twipsToPixels(description.clientHeight));
+    return surface;
 }
 
-// A window's icon is drawn as ":/icons/NAME.svg"; the build renders it to
-// ":/icons/16/NAME.png" and ":/icons/32/NAME.png", the two sizes a window shows.
-// The PNGs spare the start-up the SVG icon engine and its rendering.
-QIcon iconFor(const char* path) {
-    const QString svg = QString::fromUtf8(path);
-    const QString prefix = QStringLiteral(":/icons/");
-    const QString suffix = QStringLiteral(".svg");
-    if (!svg.startsWith(prefix) || !svg.endsWith(suffix))
-        return QIcon(svg);
-    const QString name = svg.sliced(prefix.size(), svg.size() - prefix.size() - suffix.size());
-    QIcon icon;
-    for (const int size : {16, 32}) {
-        const QString png =
-            prefix + QString::number(size) + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (!QFile::exists(png))
-            return QIcon(svg);
-        icon.addFile(png, QSize(size, size));
-    }
-    return icon;
-}
-
-QRect twipsRect(const Control& c) {
-    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
-            twipsToPixels(c.height)};
-}
-
-// A caption too wide for its button is broken into two lines at a blank.
-QString fitCaption(const QString& caption, const QFont& font, int width) {
-    const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '));
-    if (blank < 0)
-        return caption;
-    const QFontMetrics metrics(font);
-    const int room = width - 8;
-    QString plain = caption;
-    plain.remove(QLatin1Char('&'));
-    if (metrics.horizontalAdvance(plain) <= room)
-        return caption;
-    return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
-}
-
-// A button whose access key clicks it at once, as Enter and space do, rather
-// than after the short animation Qt plays: a delayed click could land after
-// its window was hidden.
-class AccessKeyButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::Shortcut && isEnabled() &&
-            !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-            setFocus(Qt::ShortcutFocusReason);
-            click();
-            return true;
-        }
-        return QPushButton::event(event);
-    }
-};
-
-// The number form of Print: a sign position, the digits, one blank.
-QString printForm(Integer n) {
-    return QString::fromStdU16String(NumberToSignedText(n)) + QLatin1Char(' ');
+bool isClickable(Kind kind) {
+    return kind == Kind::CommandButton || kind == Kind::CheckBox;
 }
 
 } // namespace
-
-// The client area: the controls lie on it and Print draws on it. Printed lines
-// are not retained contents, so hiding the window forgets them.
-class PrintSurface : public QWidget {
-public:
-    explicit PrintSurface(QWidget* parent) : QWidget(parent) {}
-
-    void print(Integer value) {
-        lines_.push_back({printY_, value});
-        printY_ += fontMetrics().lineSpacing();
-        changed();
-    }
-    void cls() {
-        lines_.clear();
-        printY_ = 0;
-        changed();
-    }
-    void forget() {
-        if (lines_.empty())
-            return;
-        lines_.clear();
-        changed();
-    }
-    int printY() const { return printY_; }
-    std::vector<QString> lines() const {
-        std::vector<QString> out;
-        for (const Line& line : lines_)
-            out.push_back(printForm(line.value));
-        return out;
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        if (lines_.empty())
-            return;
-        QPainter painter(this);
-        painter.setFont(font());
-        painter.setPen(palette().color(QPalette::WindowText));
-        const int ascent = fontMetrics().ascent();
-        for (const Line& line : lines_)
-            painter.drawText(0, line.y + ascent, printForm(line.value));
-    }
-
-private:
-    struct Line {
-        int y;
-        Integer value;
-    };
-
-    // Screen readers get the printed numbers, one per line.
-    void changed() {
-        QStringList numbers;
-        for (const Line& line : lines_)
-            numbers << QString::number(line.value);
-        setAccessibleDescription(numbers.join(QLatin1Char('\n')));
-        update();
-    }
-
-    std::vector<Line> lines_;
-    int printY_ = 0;
-};
 
 Form::Form(FormHost& host, const FormDescription& description)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -204,101 +63,30 @@ void Form::build() {
     setWindowTitle(QString::fromUtf8(description_.caption));
     setFont(makeFont(description_.font));
     if (description_.icon)
-        setWindowIcon(iconFor(description_.icon));
+        setWindowIcon(windowIconFor(description_.icon));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    // The frame is fixed: the window takes exactly the size of its client area.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    surface_ = new PrintSurface(this);
-    surface_->setObjectName(QStringLiteral("surface"));
-    surface_->setAccessibleName(QString::fromUtf8(description_.caption));
-    surface_->setFixedSize(twipsToPixels(description_.clientWidth),
-                           twipsToPixels(description_.clientHeight));
+    QVBoxLayout* layout = fixedLayout(this);
+    surface_ = buildSurface(description_, this);
     if (!description_.menu.empty())
-        buildMenu(this, layout);
+        layout->setMenuBar(buildMenuBar(description_.menu, this));
     layout->addWidget(surface_);
-
-    std::vector<const Control*> byTab;
-    for (const Control& c : description_.controls) {
-        QWidget* widget = nullptr;
-        const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
-        switch (c.kind) {
-        case Kind::Label: {
-            auto* label = new QLabel(caption, surface_);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setTextFormat(Qt::PlainText);
-            widget = label;
-            break;
-        }
-        case Kind::TextBox: {
-            auto* edit = new QLineEdit(caption, surface_);
-            if (c.accessibleName)
-                edit->setAccessibleName(QString::fromUtf8(c.accessibleName));
-            widget = edit;
-            break;
-        }
-        case Kind::CommandButton: {
-            const QFont buttonFont = c.font.face ? makeFont(c.font) : font();
-            auto* button = new AccessKeyButton(
-                fitCaption(caption, buttonFont, twipsToPixels(c.width)), surface_);
-            button->setAutoDefault(false);
-            if (c.roles & kDefault) {
-                button->setDefault(true);
-                defaultButton_ = button;
-            }
-            if (c.roles & kCancel)
-                cancelButton_ = button;
-            widget = button;
-            break;
-        }
-        case Kind::CheckBox:
-            widget = new QCheckBox(caption, surface_);
-            break;
-        }
-        widget->setObjectName(QString::fromUtf8(c.name));
-        named_.emplace_back(c.name, widget);
-        widget->setGeometry(twipsRect(c));
-        if (c.font.face)
-            widget->setFont(makeFont(c.font));
-        if (c.toolTip)
-            widget->setToolTip(QString::fromUtf8(c.toolTip));
-        if (c.kind != Kind::Label)
-            byTab.push_back(&c);
-    }
-
-    std::sort(byTab.begin(), byTab.end(),
-              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
-    for (size_t k = 1; k < byTab.size(); ++k)
-        QWidget::setTabOrder(control(byTab[k - 1]->name), control(byTab[k]->name));
+    buildControls();
+    orderTabs(description_.controls, surface_);
 }
 
-void Form::buildMenu(QWidget* menuHost, QVBoxLayout* layout) {
-    auto* bar = new QMenuBar(menuHost);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* current = nullptr;
-    const char* currentName = nullptr;
-    for (const MenuItem& item : description_.menu) {
-        if (!current || std::string_view(currentName) != item.menuName) {
-            current = bar->addMenu(QString::fromUtf8(item.menuCaption));
-            current->setObjectName(QString::fromUtf8(item.menuName));
-            currentName = item.menuName;
-        }
-        QAction* action = current->addAction(QString::fromUtf8(item.caption));
-        action->setObjectName(QString::fromUtf8(item.name));
-        action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
-        action->setShortcutContext(Qt::WindowShortcut);
-        // Shortcuts must work while the menu is closed.
-        addAction(action);
+void Form::buildControls() {
+    for (const Control& c : description_.controls) {
+        QWidget* widget = buildControl(c, surface_);
+        named_.emplace_back(c.name, widget);
+        if (c.roles & kDefault)
+            defaultButton_ = qobject_cast<QAbstractButton*>(widget);
+        if (c.roles & kCancel)
+            cancelButton_ = qobject_cast<QAbstractButton*>(widget);
     }
-    layout->setMenuBar(bar);
 }
 
 QWidget* Form::control(const char* name) const {
-    // Whoever reads a widget directly sees the texts written so far.
+    // Whoever takes a widget directly sees the texts written so far.
     host_.flushTexts();
     return find(name);
 }
@@ -308,6 +96,16 @@ QWidget* Form::find(const char* name) const {
         if (controlName == name || std::strcmp(controlName, name) == 0)
             return widget;
     return nullptr;
+}
+
+template <class T> T* Form::checked(const char* name, const char* kind) const {
+    QWidget* widget = find(name);
+    if (!widget)
+        throw WiringError(description_.name, name, "no control of that name in the window");
+    auto* typed = qobject_cast<T*>(widget);
+    if (!typed)
+        throw WiringError(description_.name, name, std::string("not a ") + kind);
+    return typed;
 }
 
 QWidget* Form::surface() const {
@@ -330,37 +128,37 @@ QWidget* Form::firstFocus() const {
 }
 
 Text Form::text(const char* textBox) const {
-    QWidget* box = find(textBox);
+    QLineEdit* box = checked<QLineEdit>(textBox, "text box");
     if (const Text* pending = host_.texts().pending(box))
         return *pending;
-    return static_cast<QLineEdit*>(box)->text().toStdU16String();
+    return box->text().toStdU16String();
 }
 
 void Form::setText(const char* textBox, const Text& text) {
-    host_.texts().write(find(textBox), text);
+    host_.texts().write(checked<QLineEdit>(textBox, "text box"), text);
 }
 
 Text Form::caption(const char* label) const {
-    QWidget* widget = find(label);
+    QLabel* widget = checked<QLabel>(label, "label");
     if (const Text* pending = host_.texts().pending(widget))
         return *pending;
-    return static_cast<QLabel*>(widget)->text().toStdU16String();
+    return widget->text().toStdU16String();
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    host_.texts().write(find(label), caption);
+    host_.texts().write(checked<QLabel>(label, "label"), caption);
 }
 
 bool Form::enabled(const char* textBox) const {
-    return control(textBox)->isEnabled();
+    return checked<QLineEdit>(textBox, "text box")->isEnabled();
 }
 
 void Form::setEnabled(const char* textBox, bool enabled) {
-    control(textBox)->setEnabled(enabled);
+    checked<QLineEdit>(textBox, "text box")->setEnabled(enabled);
 }
 
 int Form::value(const char* checkBox) const {
-    return static_cast<QCheckBox*>(control(checkBox))->isChecked() ? 1 : 0;
+    return checked<QCheckBox>(checkBox, "check box")->isChecked() ? 1 : 0;
 }
 
 void Form::Print(Integer n) {
@@ -375,19 +173,58 @@ std::vector<QString> Form::printedLines() const {
     return surface_->lines();
 }
 
+int Form::handlerCount(const char* name) const {
+    const auto it = handlers_.find(std::string_view(name));
+    return it == handlers_.end() ? 0 : it->second;
+}
+
+void Form::checkClickable(const char* name) const {
+    const std::string_view wanted(name);
+    const auto& controls = description_.controls;
+    const auto row = std::find_if(controls.begin(), controls.end(),
+                                  [wanted](const Control& c) { return wanted == c.name; });
+    if (row != controls.end()) {
+        if (!isClickable(row->kind))
+            throw WiringError(description_.name, name, "a label or text box has no Click");
+        return;
+    }
+    const auto& menu = description_.menu;
+    if (std::none_of(menu.begin(), menu.end(),
+                     [wanted](const MenuItem& item) { return wanted == item.name; }))
+        throw WiringError(description_.name, name,
+                          "no button, check box or menu item of that name in the window");
+}
+
 void Form::bindClick(const char* name, std::function<void()> handler) {
-    const QString objectName = QString::fromUtf8(name);
-    auto run = [this, handler = std::move(handler)](const void* key) {
+    checkClickable(name);
+    if (++handlers_[name] > 1)
+        throw WiringError(description_.name, name, "bound to a second handler");
+    if (QWidget* widget = control(name))
+        connectClick(widget, std::move(handler));
+    else
+        connectClick(findChild<QAction*>(QString::fromUtf8(name)), std::move(handler));
+}
+
+void Form::connectClick(QObject* sender, std::function<void()> handler) {
+    auto run = [this, sender, handler = std::move(handler)] {
         // Only a window on the screen takes the user's input; a click that was
         // on its way when the window was hidden is dropped.
         if (isVisible())
-            host_.dispatch(key, handler);
+            host_.dispatch(sender, handler);
     };
-    if (auto* button = surface_->findChild<QAbstractButton*>(objectName)) {
-        connect(button, &QAbstractButton::clicked, this, [run, button] { run(button); });
-    } else if (auto* action = findChild<QAction*>(objectName)) {
-        connect(action, &QAction::triggered, this, [run, action] { run(action); });
-    }
+    if (auto* button = qobject_cast<QAbstractButton*>(sender))
+        connect(button, &QAbstractButton::clicked, this, run);
+    else
+        connect(qobject_cast<QAction*>(sender), &QAction::triggered, this, run);
+}
+
+void Form::checkWiring() const {
+    for (const Control& c : description_.controls)
+        if (isClickable(c.kind) && handlerCount(c.name) != 1)
+            throw WiringError(description_.name, c.name, "has no handler");
+    for (const MenuItem& item : description_.menu)
+        if (handlerCount(item.name) != 1)
+            throw WiringError(description_.name, item.name, "has no handler");
 }
 
 void Form::Form_Unload() {
@@ -428,22 +265,6 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::hideEvent(QHideEvent* event) {
     surface_->forget();
     QWidget::hideEvent(event);
-}
-
-ToolForm::ToolForm(FormHost& host, const FormDescription& description, const char* inicio,
-                   const char* salir)
-    : Form(host, description) {
-    onClick(inicio, &ToolForm::inicio);
-    onClick(salir, &ToolForm::salir);
-}
-
-void ToolForm::inicio() {
-    host().Show(host().form<frmIndex>());
-    host().Hide(*this);
-}
-
-void ToolForm::salir() {
-    host().End();
 }
 
 } // namespace ordevix

@@ -1,22 +1,23 @@
 // A window of the program, built from its description. Handlers touch their
-// controls only through the property accessors below, by control name.
+// controls only through the property accessors below, by control name; a name
+// that is not in the window's table, or a control of another kind, is a
+// WiringError naming the window and the control.
 #pragma once
 
 #include "shell/formdesc.h"
 #include "shell/formhost.h"
 #include "shell/numeric.h"
+#include "shell/wiringerror.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
 class QAbstractButton;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QVBoxLayout;
 
 namespace ordevix {
 
@@ -30,7 +31,8 @@ public:
     const FormDescription& description() const { return description_; }
     FormHost& host() const { return host_; }
 
-    // Control properties, as the handlers use them.
+    // Control properties, as the handlers use them: Text and Enabled of a text
+    // box, Caption of a label, Value of a check box.
     Text text(const char* textBox) const;
     void setText(const char* textBox, const Text& text);
     Text caption(const char* label) const;
@@ -51,13 +53,18 @@ public:
     // The controls of the table, by name (nullptr if there is none), with every
     // text written so far handed to its widget.
     QWidget* control(const char* name) const;
-    QAbstractButton* defaultButton() const { return defaultButton_; }
     QAbstractButton* cancelButton() const { return cancelButton_; }
 
     bool shownBefore() const { return shownBefore_; }
     void markShown() { shownBefore_ = true; }
     // The focusable control with the lowest TabIndex.
     QWidget* firstFocus() const;
+
+    // How many handlers a button, check box or menu item has.
+    int handlerCount(const char* name) const;
+    // Throws a WiringError if a button, check box or menu item of the table has
+    // no handler. The host calls it once the window's constructor has bound them.
+    void checkWiring() const;
 
 protected:
     // Wires a button, check box or menu item to a handler of the window; the
@@ -76,31 +83,25 @@ protected:
 
 private:
     void build();
-    // The control by name, as it stands: texts written may still be pending.
+    void buildControls();
+    // The control by name as it stands: texts written may still be pending.
     QWidget* find(const char* name) const;
-    void buildMenu(QWidget* menuHost, QVBoxLayout* layout);
+    // The control `name` as a widget of type T; a WiringError if it is none.
+    template <class T> T* checked(const char* name, const char* kind) const;
+    // The kind of a clickable row of the table, or a WiringError.
+    void checkClickable(const char* name) const;
+    void connectClick(QObject* sender, std::function<void()> handler);
 
     FormHost& host_;
     const FormDescription& description_;
     PrintSurface* surface_ = nullptr;
     QAbstractButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
-    bool shownBefore_ = false;
-    // The table's controls by name, for the property accessors that handlers
-    // call once per step of a search.
+    std::map<std::string, int, std::less<>> handlers_;
+    // The table's controls by name, for the accessors that a search calls at
+    // every candidate.
     std::vector<std::pair<const char*, QWidget*>> named_;
-};
-
-// A tool window: its "INICIO" goes back to the main menu and its "SALIR" ends
-// the program.
-class ToolForm : public Form {
-public:
-    ToolForm(FormHost& host, const FormDescription& description, const char* inicio,
-             const char* salir);
-
-private:
-    void inicio();
-    void salir();
+    bool shownBefore_ = false;
 };
 
 } // namespace ordevix

@@ -1,5 +1,6 @@
 // A window written as data: caption, client size, font and the control table,
-// in the units of the original layout (twips). One builder turns it into widgets.
+// with positions and sizes in twips (1440 to the inch). The builder turns it into
+// widgets.
 #pragma once
 
 #include <span>
@@ -7,7 +8,9 @@
 namespace ordevix {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int twipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 enum class Kind { Label, TextBox, CommandButton, CheckBox };
 
@@ -51,7 +54,7 @@ struct FormDescription {
     int clientWidth, clientHeight; // twips
     Font font;
     Placement placement;
-    const char* icon; // resource path
+    const char* icon; // ":/icons/NAME.svg", drawn in resources/icons; shown as its PNGs
     std::span<const Control> controls;
     std::span<const MenuItem> menu = {};
 };

@@ -1,42 +1,84 @@
 #include "shell/formhost.h"
 
 #include "shell/form.h"
+#include "shell/wiringerror.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTranslator>
+#include <QtGlobal>
 
 namespace ordevix {
 
-FormHost& FormHost::instance() {
-    static FormHost host;
-    return host;
+namespace {
+
+QString faultMessage(FaultKind kind) {
+    switch (kind) {
+    case FaultKind::TypeMismatch:
+        return QStringLiteral("El valor ingresado no es un número válido.");
+    case FaultKind::Overflow:
+        return QStringLiteral("El número está fuera del rango admitido.");
+    case FaultKind::Arithmetic:
+        break;
+    }
+    return QStringLiteral("La operación no tiene un resultado válido.");
 }
+
+// A window shown for the first time goes to its start-up position and gives the
+// focus to its first control.
+void placeForFirstShowing(Form& form) {
+    if (form.description().placement == Placement::Centred) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            form.adjustSize();
+            form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
+        }
+    }
+    if (QWidget* first = form.firstFocus())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
 
 FormHost::FormHost() = default;
 
 FormHost::~FormHost() {
-    reset();
+    // Texts still waiting for their widgets go with them.
+    texts_.clear();
+    while (!windows_.empty()) {
+        windows_.back().form->hide();
+        windows_.pop_back();
+    }
+}
+
+Form* FormHost::find(std::type_index type) const {
+    for (const Window& window : windows_)
+        if (window.type == type)
+            return window.form.get();
+    return nullptr;
+}
+
+void FormHost::adopt(std::type_index type, std::unique_ptr<Form> window) {
+    windows_.push_back({type, std::move(window)});
+}
+
+std::vector<Form*> FormHost::forms() const {
+    std::vector<Form*> built;
+    for (const Window& window : windows_)
+        built.push_back(window.form.get());
+    return built;
+}
+
+Form& FormHost::startForm() {
+    if (!startForm_)
+        throw WiringError("the host has no start window to go back to");
+    return startForm_();
 }
 
 void FormHost::Show(Form& form) {
     if (!form.shownBefore()) {
         form.markShown();
-        if (form.description().placement == Placement::Centred) {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            if (screen) {
-                const QRect area = screen->availableGeometry();
-                form.adjustSize();
-                form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
-            }
-        }
-        if (QWidget* first = form.firstFocus())
-            first->setFocus(Qt::OtherFocusReason);
+        placeForFirstShowing(form);
     }
     form.show();
     form.raise();
@@ -49,8 +91,8 @@ void FormHost::Hide(Form& form) {
 
 void FormHost::End() {
     ended_ = true;
-    for (Form* form : order_)
-        form->hide();
+    for (const Window& window : windows_)
+        window.form->hide();
     if (endHook_)
         endHook_();
     else
@@ -59,10 +101,10 @@ void FormHost::End() {
 }
 
 void FormHost::MsgBox(const Text& prompt) {
-    MsgBox(QString::fromStdU16String(prompt));
+    showMessage(QString::fromStdU16String(prompt));
 }
 
-void FormHost::MsgBox(const QString& prompt) {
+void FormHost::showMessage(const QString& prompt) {
     // The window behind the box shows what the handler wrote before it.
     flushTexts();
     if (messageSink_) {
@@ -116,91 +158,40 @@ void FormHost::dispatch(const void* handlerKey, const std::function<void()>& han
     } catch (const Fault& fault) {
         reportFault(fault.kind());
     } catch (const std::bad_alloc&) {
+        // Out of memory counts as the overflow fault.
         reportFault(FaultKind::Overflow);
-    } catch (const std::exception&) {
-        reportFault(FaultKind::Arithmetic);
+    } catch (const WiringError& error) {
+        reportProgrammingError(error.what(), true);
+    } catch (const std::exception& error) {
+        reportProgrammingError(error.what(), false);
+    } catch (...) {
+        reportProgrammingError("an exception that is not a std::exception", false);
     }
 }
 
 void FormHost::reportFault(FaultKind kind) {
     try {
-        MsgBox(faultMessage(kind));
+        showMessage(faultMessage(kind));
     } catch (const EndRequest&) {
     }
 }
 
-QString FormHost::faultMessage(FaultKind kind) {
-    switch (kind) {
-    case FaultKind::TypeMismatch:
-        return QStringLiteral("El valor ingresado no es un número válido.");
-    case FaultKind::Overflow:
-        return QStringLiteral("El número está fuera del rango admitido.");
-    case FaultKind::Arithmetic:
-        break;
+void FormHost::reportProgrammingError(const char* what, bool wiring) {
+    const QString text = QString::fromUtf8(what);
+    if (programmingErrorSink_) {
+        programmingErrorSink_(text);
+        return;
     }
-    return QStringLiteral("La operación no tiene un resultado válido.");
-}
-
-RegionalSettings FormHost::systemRegional() {
-    const QLocale locale = QLocale::system();
-    RegionalSettings regional;
-    const QString decimal = locale.decimalPoint();
-    const QString group = locale.groupSeparator();
-    if (decimal.size() == 1)
-        regional.decimalSeparator = decimal.at(0).unicode();
-    if (group.size() == 1)
-        regional.thousandsSeparator = group.at(0).unicode();
-    return regional;
+    if (wiring)
+        qFatal("Ordevix: %s", what);
+    qCritical("Ordevix: a handler failed: %s", what);
+    reportFault(FaultKind::Arithmetic);
 }
 
 void FormHost::setPumpPolicy(int stride, std::chrono::nanoseconds interval) {
     stride_ = stride < 1 ? 1 : stride;
     interval_ = interval;
     countdown_ = stride_;
-}
-
-void FormHost::reset() {
-    // Windows are deleted newest first; none of them refers to a later one.
-    for (auto it = order_.rbegin(); it != order_.rend(); ++it)
-        (*it)->hide();
-    texts_.clear();
-    order_.clear();
-    forms_.clear();
-    nesting_.clear();
-    ended_ = false;
-    countdown_ = stride_;
-}
-
-void FormHost::configureApplication(QApplication& app) {
-    // The stored face names come from another platform; these are the closest
-    // faces Debian ships (Liberation is metric-compatible with Times New Roman).
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Times New Roman"),
-        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Technical"),
-        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Lucida Console"),
-        {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-
-    // The interface is Spanish whatever the system language, Qt's own texts too.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-
-    app.setApplicationName(QStringLiteral("Ordevix"));
-    // The installed desktop entry, so that a desktop can match the windows to it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.Ordevix"));
-    // The main menu's icon, rendered from grafico.svg when the program is built
-    // so that the SVG icon engine is not loaded at start-up.
-    QIcon icon;
-    for (const int size : {16, 32})
-        icon.addFile(QStringLiteral(":/icons/%1/grafico.png").arg(size), QSize(size, size));
-    app.setWindowIcon(icon);
 }
 
 } // namespace ordevix

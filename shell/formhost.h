@@ -17,8 +17,6 @@
 #include <unordered_map>
 #include <vector>
 
-class QApplication;
-
 namespace ordevix {
 
 class Form;
@@ -31,6 +29,7 @@ class FormHost {
 public:
     using Clock = std::chrono::steady_clock;
     using MessageSink = std::function<void(const QString&)>;
+    using ProgrammingErrorSink = std::function<void(const QString& what)>;
 
     // A click that would start this many nested runs of one handler plus one is
     // ignored, so a held Enter key cannot exhaust the stack.
@@ -42,30 +41,39 @@ public:
     static constexpr std::int32_t kDefaultStride = 16384;
     static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
-    static FormHost& instance();
-
     FormHost();
+    // Destroys the windows newest first, the reverse of the order they were built in.
     ~FormHost();
     FormHost(const FormHost&) = delete;
     FormHost& operator=(const FormHost&) = delete;
 
-    // The one instance of a window class, created on first reference.
+    // The one instance of a window class, created on first reference. A window
+    // whose constructor left a button, check box or menu item without a handler
+    // is a WiringError here, as it is built.
     template <class W> W& form() {
-        std::unique_ptr<Form>& slot = forms_[std::type_index(typeid(W))];
-        if (!slot) {
-            slot = std::make_unique<W>(*this);
-            order_.push_back(slot.get());
-        }
-        return static_cast<W&>(*slot);
+        const std::type_index type(typeid(W));
+        if (Form* built = find(type))
+            return static_cast<W&>(*built);
+        auto window = std::make_unique<W>(*this);
+        window->checkWiring();
+        W& made = *window;
+        adopt(type, std::move(window));
+        return made;
     }
     // Every window built so far, in order of creation.
-    const std::vector<Form*>& forms() const { return order_; }
+    std::vector<Form*> forms() const;
+
+    // The window the program starts with, where every "INICIO" goes back to;
+    // built on first reference like any other.
+    template <class W> void setStartForm() {
+        startForm_ = [this]() -> Form& { return form<W>(); };
+    }
+    Form& startForm();
 
     void Show(Form& form);
     void Hide(Form& form);
     [[noreturn]] void End();
     void MsgBox(const Text& prompt);
-    void MsgBox(const QString& prompt);
 
     // Called at the start of a step of the long loops: a countdown, then a clock
     // check, and only when a few milliseconds have gone by a pass of the event
@@ -80,44 +88,56 @@ public:
         return granted;
     }
 
-    // Runs one event handler: reports the run-time faults, absorbs End and caps
-    // the nesting of one handler inside itself.
-    void dispatch(const void* handlerKey, const std::function<void()>& handler);
-
-    // Label captions and text box texts written since the last flush.
+    // Label captions and text box texts written since the last event pass; the
+    // host hands them to their widgets before each pass, after each handler
+    // and before a message box.
     DeferredTexts& texts() { return texts_; }
     void flushTexts() { texts_.flush(); }
 
+    // Runs one event handler: reports the run-time faults, passes any other
+    // exception to the programming-error sink, absorbs End and caps the nesting
+    // of one handler inside itself.
+    void dispatch(const void* handlerKey, const std::function<void()>& handler);
+
     const RegionalSettings& regional() const { return regional_; }
     void setRegional(const RegionalSettings& regional) { regional_ = regional; }
-    static RegionalSettings systemRegional();
-
-    static QString faultMessage(FaultKind kind);
 
     // --- seams for tests and the benchmark ---
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setEndHook(std::function<void()> hook) { endHook_ = std::move(hook); }
+    // Takes the what() of an exception from a handler that is not one of the
+    // program's faults. Without a sink it is logged and the user is told that the
+    // operation has no valid result, except a WiringError, which ends the program
+    // with its message: a wrongly wired window is not something to go on with.
+    void setProgrammingErrorSink(ProgrammingErrorSink sink) {
+        programmingErrorSink_ = std::move(sink);
+    }
     // stride: DoEvents calls between clock checks; interval: least time between passes.
     void setPumpPolicy(int stride, std::chrono::nanoseconds interval);
     // Called at every pass of the event loop that DoEvents makes, before it.
     void setPumpProbe(std::function<void()> probe) { pumpProbe_ = std::move(probe); }
     bool ended() const { return ended_; }
-    // Destroys every window and forgets End: a fresh program for the next test.
-    void reset();
-
-    // Fonts, translations and icon that the whole program uses.
-    static void configureApplication(QApplication& app);
 
 private:
+    struct Window {
+        std::type_index type;
+        std::unique_ptr<Form> form;
+    };
+
+    Form* find(std::type_index type) const;
+    void adopt(std::type_index type, std::unique_ptr<Form> window);
     void pump();
+    void showMessage(const QString& prompt);
     void reportFault(FaultKind kind);
+    void reportProgrammingError(const char* what, bool wiring);
 
     DeferredTexts texts_;
-    std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
-    std::vector<Form*> order_;
+    std::vector<Window> windows_;
+    std::function<Form&()> startForm_;
     std::unordered_map<const void*, int> nesting_;
     RegionalSettings regional_ = RegionalSettings::period();
     MessageSink messageSink_;
+    ProgrammingErrorSink programmingErrorSink_;
     std::function<void()> endHook_;
     std::function<void()> pumpProbe_;
     bool ended_ = false;

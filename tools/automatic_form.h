@@ -2,7 +2,7 @@
 // ticked, searches on from a counter that the window keeps.
 #pragma once
 
-#include "shell/form.h"
+#include "shell/toolform.h"
 
 namespace ordevix {
 

@@ -1,7 +1,7 @@
 // Divisibility checker: is the first number divisible by the second?
 #pragma once
 
-#include "shell/form.h"
+#include "shell/toolform.h"
 
 namespace ordevix {
 

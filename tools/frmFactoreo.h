@@ -1,7 +1,7 @@
 // Factor lister: the prime factors of a number from 2 to 10000, printed on the window.
 #pragma once
 
-#include "shell/form.h"
+#include "shell/toolform.h"
 
 namespace ordevix {
 

@@ -12,8 +12,8 @@ TEST_F(Accessibility, TextBoxesHaveDistinctNamesAndLabelsNoneOfTheirOwn) {
     int boxes = 0;
     for (const WindowEntry& entry : kAllWindows) {
         std::set<QString> names{QString()}; // an empty name counts as taken
-        for (const Control& c : entry.build().description().controls) {
-            QWidget* w = entry.build().control(c.name);
+        for (const Control& c : entry.build(host()).description().controls) {
+            QWidget* w = entry.build(host()).control(c.name);
             const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
             EXPECT_TRUE(c.kind != Kind::Label || w->accessibleName().isEmpty()) << c.name;
             boxes += c.kind == Kind::TextBox;

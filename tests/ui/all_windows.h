@@ -13,14 +13,14 @@
 
 namespace ordevix::test {
 
-// The window's one instance, built but not shown.
-template <class W> Form& buildWindow() {
-    return FormHost::instance().form<W>();
+// The window's one instance in the host, built but not shown.
+template <class W> Form& buildWindow(FormHost& host) {
+    return host.form<W>();
 }
 
 struct WindowEntry {
     const char* name;
-    Form& (*build)();
+    Form& (*build)(FormHost&);
 };
 
 // clang-format off

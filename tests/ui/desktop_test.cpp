@@ -12,7 +12,7 @@ using Spanish = UiTest; // also run by ctest under other system languages
 TEST_F(Icons, EveryWindowIconIsDrawnAtBothSizes) {
     for (const WindowEntry& entry : kAllWindows)
         for (int n : {16, 32}) { // a missing icon renders null or blank: fewer than three colours
-            const QImage image = entry.build().windowIcon().pixmap(n).toImage();
+            const QImage image = entry.build(host()).windowIcon().pixmap(n).toImage();
             EXPECT_EQ(image.size(), QSize(n, n)) << entry.name;
             EXPECT_GE(image.convertToFormat(QImage::Format_Indexed8).colorCount(), 3) << entry.name;
         }

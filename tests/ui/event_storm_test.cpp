@@ -119,20 +119,23 @@ TEST_F(EventStorm, TheProgramStandsThroughRandomActions) {
 
     // While a search runs the user goes on clicking now and then: the event loop
     // gets a pass every few hundred steps, and one pass in twenty plays an action.
-    host().setPumpPolicy(256, std::chrono::nanoseconds(0));
     int nested = 0;
     long nestedActions = 0;
-    host().setPumpProbe([&] {
-        const std::vector<Form*> visible = visibleForms();
-        if (nested > 2 || storm.pick(20) != 0 || visible.size() != 1)
-            return;
-        ++nested;
-        ++nestedActions;
-        storm.act(*visible.front());
-        --nested;
-    });
+    auto start = [&] {
+        host().setPumpPolicy(256, std::chrono::nanoseconds(0));
+        host().setPumpProbe([&] {
+            const std::vector<Form*> visible = visibleForms();
+            if (nested > 2 || storm.pick(20) != 0 || visible.size() != 1)
+                return;
+            ++nested;
+            ++nestedActions;
+            storm.act(*visible.front());
+            --nested;
+        });
+        open<frmIndex>();
+    };
 
-    open<frmIndex>();
+    start();
     int runs = 1;
     for (unsigned long k = 0; k < actions && !HasFatalFailure(); ++k) {
         Form& window = *visibleForms().front();
@@ -140,8 +143,8 @@ TEST_F(EventStorm, TheProgramStandsThroughRandomActions) {
         const std::string step =
             std::to_string(k) + " " + window.objectName().toStdString() + ": " + storm.act(window);
         if (host().ended()) {
-            host().reset(); // the user starts the program again
-            open<frmIndex>();
+            restart(); // the user starts the program again
+            start();
             ++runs;
         }
         checkStanding(step);

@@ -2,7 +2,11 @@
 #include "window_fixture.h"
 
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
+
+#include <new>
+#include <stdexcept>
 
 namespace ordevix::test {
 namespace {
@@ -61,6 +65,12 @@ TEST_F(Host, EnterClicksTheDefaultButtonFromATextBoxOrTheFocusedButton) {
     EXPECT_EQ(w().otroRuns, 2);
 }
 
+TEST_F(Host, AToolWindowIsCentredOnTheScreenWhenFirstShown) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    // Within a pixel on each axis: QRect rounds its centre down.
+    EXPECT_LE((w().geometry().center() - area.center()).manhattanLength(), 2);
+}
+
 TEST_F(Host, FaultsAreReportedAndWhatCameBeforeStays) {
     // clang-format off
     const std::pair<FaultKind, const char*> rows[] = {
@@ -82,6 +92,59 @@ TEST_F(Host, FaultsAreReportedAndWhatCameBeforeStays) {
     }
     EXPECT_EQ(messages.size(), 3u);
     EXPECT_EQ(ends, 0);
+}
+
+QStringList criticalLog;
+void recordCritical(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg)
+        criticalLog << text;
+}
+
+TEST_F(Host, AnExceptionThatIsNoFaultOfTheProgramIsAProgrammingErrorNotAFaultMessage) {
+    std::vector<QString> errors;
+    host().setProgrammingErrorSink([&](const QString& what) { errors.push_back(what); });
+    struct Row {
+        const char* name;
+        std::function<void()> raise;
+        const char* error;   // what the sink gets, in part; "": nothing
+        const char* message; // what the user sees; "": nothing
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"a standard exception", [] { throw std::out_of_range("historia llena"); }, "historia llena", ""},
+        {"a wrong-kind read",    [this] { w().value("Text1"); },                     "Text1",          ""},
+        {"not a std::exception", [] { throw 7; },                                   "not a std::exception", ""},
+        {"out of memory",        [] { throw std::bad_alloc(); },                     "",               "El número está fuera del rango admitido."},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        errors.clear();
+        messages.clear();
+        w().calcular = row.raise;
+        click(w(), "Command1");
+        ASSERT_EQ(errors.size(), *row.error ? 1u : 0u);
+        EXPECT_TRUE(errors.empty() || errors.front().contains(QString::fromUtf8(row.error)));
+        EXPECT_EQ(lastMessage(), QString::fromUtf8(row.message));
+        EXPECT_TRUE(w().isVisible());
+    }
+
+    // The program's own way: the user is told, the log gets what went wrong.
+    host().setProgrammingErrorSink({});
+    w().calcular = [] { throw std::out_of_range("historia llena"); };
+    criticalLog.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordCritical);
+    click(w(), "Command1");
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(lastMessage(), QStringLiteral("La operación no tiene un resultado válido."));
+    EXPECT_TRUE(criticalLog.join('|').contains(QStringLiteral("historia llena")));
+}
+
+TEST_F(Host, AWrongKindReadInTheProgramEndsItWithTheWindowAndControlNamed) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    host().setProgrammingErrorSink({});
+    w().calcular = [this] { w().value("Text1"); };
+    EXPECT_DEATH(click(w(), "Command1"), "frmPrueba: Text1");
 }
 
 TEST_F(Host, EndInsideDoEventsStopsTheOuterHandler) {

@@ -1,6 +1,7 @@
 // The window tests run headless: the offscreen platform is forced before the
-// application object exists, also when the test list is being discovered.
-#include "shell/formhost.h"
+// application object exists, also when the test list is being discovered. Each
+// test owns its form host (see window_fixture.h).
+#include "shell/program.h"
 
 #include <QApplication>
 
@@ -9,9 +10,7 @@
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ordevix::FormHost::configureApplication(app);
+    ordevix::configureApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
-    const int status = RUN_ALL_TESTS();
-    ordevix::FormHost::instance().reset();
-    return status;
+    return RUN_ALL_TESTS();
 }

@@ -8,7 +8,7 @@ namespace {
 
 struct Door {
     const char* opener; // a main-menu button, or the shortcut of a menu item
-    Form& (*tool)();
+    Form& (*tool)(FormHost&);
     const char* inicio;
 };
 
@@ -40,7 +40,7 @@ TEST_F(Navigation, EveryDoorOpensItsToolAndInicioComesBack) {
             click(menu, door.opener);
         else
             QTest::keySequence(&menu, QKeySequence(QString::fromLatin1(door.opener)));
-        Form& tool = door.tool();
+        Form& tool = door.tool(host());
         ASSERT_EQ(visibleForms(), std::vector<Form*>{&tool});
         // The first showing of each tool focuses its lowest TabIndex.
         EXPECT_TRUE(!isButton(door) || tool.focusWidget() == tool.firstFocus());
@@ -97,7 +97,7 @@ TEST_F(Navigation, EveryWayOutEndsTheProgramAndNothingRunsAfter) {
             frmIndex& menu = open<frmIndex>();
             if (row >= 0)
                 click(menu, kDoors[row].opener);
-            way(row < 0 ? static_cast<Form&>(menu) : kDoors[row].tool());
+            way(row < 0 ? static_cast<Form&>(menu) : kDoors[row].tool(host()));
             EXPECT_EQ(ends, 1);
             EXPECT_TRUE(visibleForms().empty());
             click(menu, "Command3");

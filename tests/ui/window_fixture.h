@@ -1,9 +1,12 @@
-// Headless fixture for the window tests: a fresh program per test, message boxes
-// recorded instead of shown, End observed instead of exiting.
+// Headless fixture for the window tests: a fresh program with its own host per
+// test, message boxes recorded instead of shown, End observed instead of exiting,
+// and any exception from a handler that is not one of the program's faults
+// failing the test.
 #pragma once
 
 #include "shell/form.h"
 #include "shell/formhost.h"
+#include "shell/frmIndex.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -12,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace ordevix::test {
@@ -19,22 +23,25 @@ namespace ordevix::test {
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override { restart(); }
-    void TearDown() override { restart(); }
+    void TearDown() override { host_.reset(); }
 
-    // A fresh program: no windows, nothing recorded, the real pump policy.
+    // A fresh program: a new host with no windows, nothing recorded, the real
+    // pump policy. The old host and its windows go first.
     void restart() {
-        FormHost& h = host();
-        h.reset();
+        host_.reset();
+        FormHost& h = host_.emplace();
+        h.setStartForm<frmIndex>();
         h.setRegional(RegionalSettings::period());
         h.setMessageSink([this](const QString& text) { messages.push_back(text); });
         h.setEndHook([this] { ++ends; });
-        h.setPumpPolicy(1024, std::chrono::milliseconds(2));
-        h.setPumpProbe({});
+        h.setProgrammingErrorSink([](const QString& what) {
+            ADD_FAILURE() << "programming error in a handler: " << what.toStdString();
+        });
         messages.clear();
         ends = 0;
     }
 
-    static FormHost& host() { return FormHost::instance(); }
+    FormHost& host() { return *host_; }
 
     template <class W> W& open() {
         W& window = host().template form<W>();
@@ -44,7 +51,7 @@ protected:
         return window;
     }
 
-    static std::vector<Form*> visibleForms() {
+    std::vector<Form*> visibleForms() {
         std::vector<Form*> visible;
         for (Form* form : host().forms())
             if (form->isVisible())
@@ -68,6 +75,9 @@ protected:
 
     std::vector<QString> messages;
     int ends = 0;
+
+private:
+    std::optional<FormHost> host_;
 };
 
 } // namespace ordevix::test

@@ -1,0 +1,18 @@
+// The faces the window descriptions name, and the installed faces that stand in
+// for them.
+#pragma once
+
+#include "shell/formdesc.h"
+
+#include <QFont>
+
+namespace ordevix {
+
+// Registers the stand-ins with Qt's font substitution table; once per application.
+void installFontStandIns();
+
+// The font of a description, in the first installed face among the stored
+// face and its stand-ins.
+QFont makeFont(const Font& font);
+
+} // namespace ordevix

@@ -1,0 +1,128 @@
+#include "shell/formbuilder.h"
+
+#include "shell/accesskeybutton.h"
+#include "shell/fonts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace ordevix {
+
+namespace {
+
+QRect twipsRect(const Control& c) {
+    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+            twipsToPixels(c.height)};
+}
+
+// A caption too wide for its button is broken into two lines at a blank.
+QString fitCaption(const QString& caption, const QFont& font, int width) {
+    const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return caption;
+    const QFontMetrics metrics(font);
+    const int room = width - 8;
+    QString plain = caption;
+    plain.remove(QLatin1Char('&'));
+    if (metrics.horizontalAdvance(plain) <= room)
+        return caption;
+    return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
+}
+
+QWidget* buildLabel(const QString& caption, QWidget* surface) {
+    auto* label = new QLabel(caption, surface);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QWidget* buildTextBox(const Control& c, const QString& text, QWidget* surface) {
+    auto* edit = new QLineEdit(text, surface);
+    if (c.accessibleName)
+        edit->setAccessibleName(QString::fromUtf8(c.accessibleName));
+    return edit;
+}
+
+QWidget* buildButton(const Control& c, const QString& caption, QWidget* surface) {
+    const QFont font = c.font.face ? makeFont(c.font) : surface->font();
+    auto* button = new AccessKeyButton(fitCaption(caption, font, twipsToPixels(c.width)), surface);
+    // Enter goes to the window, which gives it to the focused or the default button.
+    button->setAutoDefault(false);
+    if (c.roles & kDefault)
+        button->setDefault(true);
+    return button;
+}
+
+QWidget* buildWidget(const Control& c, QWidget* surface) {
+    const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
+    switch (c.kind) {
+    case Kind::Label:
+        return buildLabel(caption, surface);
+    case Kind::TextBox:
+        return buildTextBox(c, caption, surface);
+    case Kind::CommandButton:
+        return buildButton(c, caption, surface);
+    case Kind::CheckBox:
+        break;
+    }
+    return new QCheckBox(caption, surface);
+}
+
+} // namespace
+
+QWidget* buildControl(const Control& c, QWidget* surface) {
+    QWidget* widget = buildWidget(c, surface);
+    widget->setObjectName(QString::fromUtf8(c.name));
+    widget->setGeometry(twipsRect(c));
+    if (c.font.face)
+        widget->setFont(makeFont(c.font));
+    if (c.toolTip)
+        widget->setToolTip(QString::fromUtf8(c.toolTip));
+    return widget;
+}
+
+QMenuBar* buildMenuBar(std::span<const MenuItem> menu, QWidget* window) {
+    auto* bar = new QMenuBar(window);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    QMenu* current = nullptr;
+    const char* currentName = nullptr;
+    for (const MenuItem& item : menu) {
+        if (!current || std::string_view(currentName) != item.menuName) {
+            current = bar->addMenu(QString::fromUtf8(item.menuCaption));
+            current->setObjectName(QString::fromUtf8(item.menuName));
+            currentName = item.menuName;
+        }
+        QAction* action = current->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromUtf8(item.name));
+        action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+    }
+    return bar;
+}
+
+void orderTabs(std::span<const Control> controls, QWidget* surface) {
+    std::vector<const Control*> byTab;
+    for (const Control& c : controls)
+        if (c.kind != Kind::Label)
+            byTab.push_back(&c);
+    std::sort(byTab.begin(), byTab.end(),
+              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    auto widget = [surface](const Control* c) {
+        return surface->findChild<QWidget*>(QString::fromUtf8(c->name), Qt::FindDirectChildrenOnly);
+    };
+    for (size_t k = 1; k < byTab.size(); ++k)
+        QWidget::setTabOrder(widget(byTab[k - 1]), widget(byTab[k]));
+}
+
+} // namespace ordevix

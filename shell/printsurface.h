@@ -1,0 +1,44 @@
+// A window's client area: the controls lie on it and Print draws on it. Printed
+// lines are not part of what a window keeps, so hiding the window forgets them.
+#pragma once
+
+#include "shell/numeric.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace ordevix {
+
+class PrintSurface : public QWidget {
+public:
+    explicit PrintSurface(QWidget* parent) : QWidget(parent) {}
+
+    // One line at the print position, which then moves down a line.
+    void print(Integer value);
+    // Erases the lines and puts the print position back at the top.
+    void cls();
+    // Erases the lines but keeps the print position, as hiding does.
+    void forget();
+
+    int printY() const { return printY_; }
+    // The texts of the lines still on the surface.
+    std::vector<QString> lines() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Line {
+        int y;
+        Integer value;
+    };
+
+    void changed();
+
+    std::vector<Line> lines_;
+    int printY_ = 0;
+};
+
+} // namespace ordevix

@@ -1,0 +1,21 @@
+#include "shell/toolform.h"
+
+namespace ordevix {
+
+ToolForm::ToolForm(FormHost& host, const FormDescription& description, const char* inicio,
+                   const char* salir)
+    : Form(host, description) {
+    onClick(inicio, &ToolForm::inicio);
+    onClick(salir, &ToolForm::salir);
+}
+
+void ToolForm::inicio() {
+    host().Show(host().startForm());
+    host().Hide(*this);
+}
+
+void ToolForm::salir() {
+    host().End();
+}
+
+} // namespace ordevix
