@@ -41,10 +41,7 @@ SearchUnderTest perfectUnderTest(FormHost& host) {
                       Integer start) { perfectSearch(yield, onCandidate, start); },
             .scalar = &scalarPerfectSearch,
             .onKernel = &perfectSearchOn,
-            .caption =
-                [&window](Integer n) {
-                    window.setCaption("Label3", u"Procesando... " + IntegerToText(n));
-                }};
+            .caption = [&window](Integer n) { window.mostrarProgreso(n); }};
 }
 
 SearchUnderTest amicableUnderTest(FormHost& host) {
@@ -57,10 +54,7 @@ SearchUnderTest amicableUnderTest(FormHost& host) {
                       Integer start) { amicableSearch(yield, onCandidate, start); },
             .scalar = &scalarAmicableSearch,
             .onKernel = &amicableSearchOn,
-            .caption =
-                [&window](Integer n) {
-                    window.setCaption("Label1", u"Procesando..." + IntegerToText(n));
-                }};
+            .caption = [&window](Integer n) { window.mostrarProgreso(n); }};
 }
 
 // Everything but start-up runs inside the event loop with the main menu and the

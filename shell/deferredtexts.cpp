@@ -5,16 +5,21 @@
 
 namespace ordevix {
 
-void DeferredTexts::write(QWidget* widget, const Text& text) {
+Text& DeferredTexts::pendingText(QWidget* widget) {
     anyPending_ = true;
+    // A search rewrites one label over and over: it stays the last entry.
+    if (!entries_.empty() && entries_.back().widget == widget) {
+        entries_.back().pending = true;
+        return entries_.back().text;
+    }
     for (Entry& entry : entries_) {
         if (entry.widget == widget) {
-            entry.text = text;
             entry.pending = true;
-            return;
+            return entry.text;
         }
     }
-    entries_.push_back({widget, text, true});
+    entries_.push_back({widget, Text(), true});
+    return entries_.back().text;
 }
 
 const Text* DeferredTexts::pending(const QWidget* widget) const {

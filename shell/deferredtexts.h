@@ -17,7 +17,10 @@ namespace ordevix {
 class DeferredTexts {
 public:
     // Stores the text for a QLabel or QLineEdit.
-    void write(QWidget* widget, const Text& text);
+    void write(QWidget* widget, const Text& text) { pendingText(widget) = text; }
+    // The text waiting for the widget, to be written in place: a caption
+    // rewritten for every candidate of a search then costs no copy.
+    Text& pendingText(QWidget* widget);
     // The text last written to the widget and not yet flushed, or nullptr.
     const Text* pending(const QWidget* widget) const;
     // Hands every pending text to its widget, in the order first written.

@@ -92,8 +92,12 @@ QWidget* Form::control(const char* name) const {
 }
 
 QWidget* Form::find(const char* name) const {
+    // The handlers pass the very literals of the window's table, as a rule.
     for (const auto& [controlName, widget] : named_)
-        if (controlName == name || std::strcmp(controlName, name) == 0)
+        if (controlName == name)
+            return widget;
+    for (const auto& [controlName, widget] : named_)
+        if (std::strcmp(controlName, name) == 0)
             return widget;
     return nullptr;
 }
@@ -146,7 +150,11 @@ Text Form::caption(const char* label) const {
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    host_.texts().write(checked<QLabel>(label, "label"), caption);
+    newCaption(label) = caption;
+}
+
+Text& Form::newCaption(const char* label) {
+    return host_.texts().pendingText(checked<QLabel>(label, "label"));
 }
 
 bool Form::enabled(const char* textBox) const {

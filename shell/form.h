@@ -37,6 +37,8 @@ public:
     void setText(const char* textBox, const Text& text);
     Text caption(const char* label) const;
     void setCaption(const char* label, const Text& caption);
+    // The label's caption to be rewritten in place, as setCaption would.
+    Text& newCaption(const char* label);
     bool enabled(const char* textBox) const;
     void setEnabled(const char* textBox, bool enabled);
     int value(const char* checkBox) const;

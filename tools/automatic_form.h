@@ -21,6 +21,13 @@ protected:
         return [this](std::int32_t pasos) { return host().DoEvents(pasos); };
     }
 
+    // Writes the search's progress, a text and the number under test, into a
+    // label. It happens for every candidate, thousands of times a second, so
+    // the caption is composed in place.
+    void escribirProgreso(const char* label, const char16_t* texto, Integer candidato) {
+        newCaption(label).assign(texto).append(IntegerToText(candidato));
+    }
+
     // Read through a reference by the running searches, so a tick or a nested
     // click that changes it takes effect at their next step.
     Integer contador_ = 0;
