@@ -11,7 +11,7 @@ class FormHost;
 namespace ordevix::bench {
 
 struct Clicks {
-    double perfectBeyond8128 = 0; // seconds, the fastest of the rounds
+    double perfectBeyond8128 = 0; // seconds of processor time, the fastest of the rounds
     double amicableSixteen = 0;
 };
 

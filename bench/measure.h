@@ -29,6 +29,16 @@ template <class F> double timeOnce(F&& f) {
     return seconds(Clock::now() - start);
 }
 
+// Seconds of processor time this thread spent: on a machine shared with other
+// work, the time it waited for a processor is left out.
+double threadSeconds();
+
+template <class F> double cpuTimeOnce(F&& f) {
+    const double start = threadSeconds();
+    f();
+    return threadSeconds() - start;
+}
+
 // Other processes on the machine only ever add time: the fastest run counts.
 inline void keepFastest(double& best, double s) {
     best = best == 0 ? s : std::min(best, s);

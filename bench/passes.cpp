@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 
+#include <ctime>
 #include <fstream>
 
 namespace ordevix::bench {
@@ -13,6 +14,12 @@ std::string loadAverage() {
     std::string one, five, fifteen;
     in >> one >> five >> fifteen;
     return one + " " + five + " " + fifteen;
+}
+
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 long involuntarySwitches() {

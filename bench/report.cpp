@@ -87,8 +87,8 @@ void printThroughput(const char* title, const Throughput& t) {
     std::printf("\n%s: %llu steps, %llu candidates\n", title,
                 static_cast<unsigned long long>(t.steps),
                 static_cast<unsigned long long>(t.candidates));
-    std::printf("  %-46s %9s %12s %9s %9s %9s\n", "way", "seconds", "steps/s", "ns/step",
-                "vs limit", "vs scalar");
+    std::printf("  %-46s %9s %12s %9s %9s %9s\n", "way", "cpu s", "steps/s", "ns/step", "vs limit",
+                "vs scalar");
     row(t, "scalar loop: one divisor at a time, no yield", t.scalar);
     row(t, "vector limit: vector kernel, no yield", t.limit);
     row(t, "  the same on the baseline kernel, forced", t.baselineLimit);
@@ -120,7 +120,8 @@ void printLatency(const Latency& l) {
 }
 
 void printClicks(const Clicks& c) {
-    std::printf("\nThe longest clicks, end to end in the real windows (fastest run)\n");
+    std::printf("\nThe longest clicks, end to end in the real windows (processor time, fastest "
+                "run)\n");
     std::printf("  perfect search beyond 8128, round to 6       %8.3f s\n", c.perfectBeyond8128);
     std::printf("  16 amicable clicks, tick to (18416, 17296)   %8.3f s\n", c.amicableSixteen);
     std::fflush(stdout);

@@ -30,9 +30,10 @@ void countSteps(const SearchUnderTest& search, Throughput& t) {
         [&t](Integer) { ++t.candidates; }, search.start);
 }
 
-// Every way once per round, the fastest run of each kept; interleaving makes
-// drift in the machine's speed hit every way alike. The two extra hosts stop
-// DoEvents before its clock check or before its event-loop pass.
+// Every way once per round, the fastest run of each kept, in processor time of
+// this thread; interleaving makes drift in the machine's speed hit every way
+// alike. The two extra hosts stop DoEvents before its clock check or before
+// its event-loop pass.
 void timeEveryWay(FormHost& host, const SearchUnderTest& search, Throughput& t) {
     FormHost countdown;
     countdown.setPumpPolicy(INT_MAX, std::chrono::hours(1));
@@ -43,14 +44,14 @@ void timeEveryWay(FormHost& host, const SearchUnderTest& search, Throughput& t) 
     const Integer start = search.start;
     const SumaDivisoresEntre baseline = nucleoDivisores(Repertorio::Base);
     for (int r = 0; r < search.rounds; ++r) {
-        keepFastest(t.scalar, timeOnce([&] { search.scalar(start); }));
-        keepFastest(t.limit, timeOnce([&] { search.run(kGrantAll, none, start); }));
-        keepFastest(t.baselineLimit, timeOnce([&] { search.onKernel(baseline, start); }));
+        keepFastest(t.scalar, cpuTimeOnce([&] { search.scalar(start); }));
+        keepFastest(t.limit, cpuTimeOnce([&] { search.run(kGrantAll, none, start); }));
+        keepFastest(t.baselineLimit, cpuTimeOnce([&] { search.onKernel(baseline, start); }));
         keepFastest(t.countdownOnly,
-                    timeOnce([&] { search.run(hostYield(countdown), none, start); }));
-        keepFastest(t.clockOnly, timeOnce([&] { search.run(hostYield(clock), none, start); }));
-        keepFastest(t.program, timeOnce([&] { search.run(program, none, start); }));
-        keepFastest(t.captioned, timeOnce([&] { search.run(program, search.caption, start); }));
+                    cpuTimeOnce([&] { search.run(hostYield(countdown), none, start); }));
+        keepFastest(t.clockOnly, cpuTimeOnce([&] { search.run(hostYield(clock), none, start); }));
+        keepFastest(t.program, cpuTimeOnce([&] { search.run(program, none, start); }));
+        keepFastest(t.captioned, cpuTimeOnce([&] { search.run(program, search.caption, start); }));
     }
 }
 

@@ -37,7 +37,7 @@ struct SearchUnderTest {
 struct Throughput {
     std::uint64_t steps = 0;
     std::uint64_t candidates = 0;
-    // Seconds, the fastest of the rounds.
+    // Seconds of processor time, the fastest of the rounds.
     double scalar = 0;
     double limit = 0;
     double baselineLimit = 0; // the narrowest kernel, forced, no yield
