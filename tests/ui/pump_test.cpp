@@ -74,6 +74,20 @@ TEST_F(Pump, ThePassFallsOnTheSameStepWhetherTheLoopAsksForOneOrMany) {
     }
 }
 
+// The sum of 3 takes two steps of the five before the pass, so three more
+// single steps reach it: a wish beyond the steps left would lose the rest.
+TEST_F(Pump, ASumAsksOnlyForTheStepsItHasLeft) {
+    every(5);
+    const Integer n = 3;
+    EXPECT_EQ(sumarDivisores(n, [this](std::int32_t steps) { return host().DoEvents(steps); }), 1);
+    int steps = 0;
+    while (passes == 0 && steps < 10) {
+        host().DoEvents();
+        ++steps;
+    }
+    EXPECT_EQ(steps, 3);
+}
+
 // Three captions and three texts written in a row: the window reads the last at
 // once, the widgets get it at the next pass, after the handler, before a
 // message box, or when a control is taken directly.
