@@ -38,7 +38,7 @@ void configureApplication(QApplication& app) {
 
     app.setApplicationName(QStringLiteral("Ordevix"));
     // The installed desktop entry, so that a desktop can match the windows to it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.Ordevix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.ordevix"));
     // The main menu's icon.
     app.setWindowIcon(windowIconFor(":/icons/grafico.svg"));
 }

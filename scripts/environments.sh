@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds Ordevix and checks, on an Xvfb display, that it starts, shows its main
+# menu and computes correctly under system settings that often break desktop
+# programs: unusual languages, missing fonts and translations, a large scale
+# factor, a read-only home folder. Prints one line per environment, PASS or FAIL,
+# and exits non-zero if any failed. Not part of CI: it needs root (apt-get,
+# localedef, and mount namespaces to hide folders) and takes about a minute.
+#
+# In each environment:
+#  1. the real program starts, its main menu "Bienvenido al Ordevix Tevaquin"
+#     appears (found with xdotool), and Esc typed into it ends it with status 0;
+#  2. ordevix-envcheck starts the program the same way and works the windows
+#     through their controls, comparing each answer with a worked-out one.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "$(id -u)" -ne 0 ]; then
+    exec sudo bash "$0" "$@"
+fi
+
+bash scripts/setup.sh
+extra=()
+for p in xvfb xdotool locales util-linux; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || extra+=("$p")
+done
+if ((${#extra[@]})); then
+    echo "Installing: ${extra[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${extra[@]}" >/dev/null
+fi
+
+# The languages under test, generated if the system lacks them. xx_YY is left
+# out on purpose: it is the language the system does not know.
+for loc in tr_TR es_ES de_DE; do
+    locale -a | grep -qx "${loc}.utf8" || localedef -i "$loc" -c -f UTF-8 "${loc}.UTF-8"
+done
+
+cmake --preset default >/dev/null
+cmake --build --preset default --target ordevix ordevix-envcheck >/dev/null
+program=$PWD/build/app/ordevix
+checker=$PWD/build/app/ordevix-envcheck
+
+work=$(mktemp -d)
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+display=:$(head -1 "$work/display")
+
+# Runs a command in a fresh mount namespace with a clean environment: LANG and
+# the given VAR=value words, the folders in $hide covered by an empty file system
+# and those in $readonly made read-only.
+hide=""
+readonly_dirs=""
+run() {
+    local lang=$1
+    shift
+    local vars=()
+    while [ $# -gt 0 ] && [[ $1 == *=* ]]; do
+        vars+=("$1")
+        shift
+    done
+    HIDE="$hide" READONLY="$readonly_dirs" unshare -m --propagation private sh -c '
+        for d in $HIDE; do [ -d "$d" ] && mount -t tmpfs -o ro,size=4k ordevix-hidden "$d"; done
+        for d in $READONLY; do mount --bind "$d" "$d" && mount -o remount,ro,bind "$d"; done
+        exec "$@"' sh \
+        env -i PATH="$PATH" HOME="$HOME" DISPLAY="$display" QT_QPA_PLATFORM=xcb LANG="$lang" \
+        "${vars[@]}" "$@"
+}
+
+# The real program: its main menu appears, and Esc ends it with status 0.
+starts_and_ends() {
+    local lang=$1
+    shift
+    run "$lang" "$@" timeout 60 "$program" >"$work/program.log" 2>&1 &
+    local pid=$!
+    local window
+    window=$(DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible \
+        --name '^Bienvenido al Ordevix Tevaquin$' 2>/dev/null | head -1) || true
+    if [ -z "$window" ]; then
+        echo "main menu never appeared" >"$work/why"
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return 1
+    fi
+    DISPLAY=$display xdotool windowfocus "$window" 2>/dev/null || true
+    sleep 0.3
+    DISPLAY=$display xdotool key Escape
+    local status=0
+    wait "$pid" || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "main menu appeared, but Esc ended the program with status $status" >"$work/why"
+        return 1
+    fi
+}
+
+# One environment: a label, the decimal separator its regional settings give,
+# LANG, and further VAR=value words; $hide and $readonly_dirs as set by the caller.
+failed=0
+total=0
+environment() {
+    local label=$1 separator=$2 lang=$3
+    shift 3
+    local verdict=PASS detail=""
+    total=$((total + 1))
+    : >"$work/why"
+    if ! starts_and_ends "$lang" "$@"; then
+        verdict=FAIL
+        detail="program: $(cat "$work/why")"
+    fi
+    local status=0
+    run "$lang" "$@" timeout 120 "$checker" "$separator" >"$work/check.log" 2>"$work/check.err" ||
+        status=$?
+    local checks mismatches
+    checks=$(grep -c '^ok ' "$work/check.log" || true)
+    mismatches=$(grep -c '^MISMATCH ' "$work/check.log" || true)
+    if [ "$status" -ne 0 ]; then
+        verdict=FAIL
+        detail="$detail checker: status $status, $mismatches mismatches"
+    fi
+    if [ "$verdict" = PASS ]; then
+        echo "PASS $label: main menu shown, Esc ends with 0; $checks checks right;$(sed -n 's/^info//p' "$work/check.log")"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $label:$detail"
+        grep '^MISMATCH ' "$work/check.log" | sed 's/^/    /' || true
+        tail -5 "$work/check.err" "$work/program.log" 2>/dev/null | sed 's/^/    /'
+    fi
+}
+
+environment "LANG=C" period C
+environment "LANG=tr_TR.UTF-8" comma tr_TR.UTF-8
+environment "LANG=es_ES.UTF-8" comma es_ES.UTF-8
+environment "LANG=de_DE.UTF-8" comma de_DE.UTF-8
+environment "LANG=xx_YY.UTF-8" period xx_YY.UTF-8
+
+# The rest in Spanish, the program's own language.
+fonts=""
+for d in /usr/share/fonts/truetype/liberation /usr/share/fonts/truetype/liberation2 \
+    /usr/share/fonts/truetype/dejavu; do
+    [ -d "$d" ] && fonts="$fonts $d"
+done
+hide=$fonts
+environment "no stand-in fonts (hidden:$fonts) LANG=es_ES.UTF-8" comma es_ES.UTF-8
+hide=""
+# No font at all, whatever else the machine has: fontconfig sees one empty folder.
+mkdir -p "$work/no-fonts"
+cat >"$work/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig><dir>$work/no-fonts</dir><cachedir>$work/no-fonts-cache</cachedir></fontconfig>
+EOF
+environment "no fonts at all (FONTCONFIG_FILE lists an empty folder) LANG=es_ES.UTF-8" comma \
+    es_ES.UTF-8 FONTCONFIG_FILE="$work/fonts.conf"
+translations=$(qtpaths6 --query QT_INSTALL_TRANSLATIONS 2>/dev/null || echo /usr/share/qt6/translations)
+hide=$translations
+environment "no Qt translations (hidden: $translations) LANG=es_ES.UTF-8" comma es_ES.UTF-8
+hide=""
+environment "QT_SCALE_FACTOR=3 LANG=es_ES.UTF-8" comma es_ES.UTF-8 QT_SCALE_FACTOR=3
+readonly_dirs=$HOME
+environment "read-only HOME=$HOME LANG=es_ES.UTF-8" comma es_ES.UTF-8
+readonly_dirs=""
+
+echo "$((total - failed)) of $total environments passed"
+[ "$failed" -eq 0 ]
