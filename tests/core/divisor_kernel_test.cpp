@@ -35,7 +35,9 @@ protected:
         if (!nucleo)
             GTEST_SKIP() << nombreRepertorio(GetParam()) << " is not built or not run here";
     }
-    static Integer esperadoDe(int n) { return sumaPasoAPaso(Integer(n), [] {}); }
+    static Integer esperadoDe(int n) {
+        return sumaPasoAPaso(Integer(n), [] {});
+    }
 
     // The sum with a yield that grants `presupuesto` steps a call and, at the
     // call made at step `paso`, sets n to `nuevo`; and the same change made by
