@@ -152,8 +152,6 @@ TEST_F(Copy, ThePrintedNumbersGoToTheClipboardOnePerLine) {
     const struct { const char* name; const char* text; QString (*copy)(Form&); const char* menu; QString clipboard; } rows[] = {
         {"8192 by the menu",            "8192",  &copyByMenu, "Copiar",   thirteenTwos},
         {"8192 by Ctrl+C",              "8192",  &copyByKeys, "",         thirteenTwos},
-        {"999 by the menu",             "999",   &copyByMenu, "Copiar",   "3\n3\n3\n37\n1"},
-        {"a prime: itself, then 1",     "97",    &copyByMenu, "Copiar",   "97\n1"},
         {"nothing printed yet",         nullptr, &copyByMenu, "[Copiar]", untouched},
         {"nothing printed yet, Ctrl+C", nullptr, &copyByKeys, "",         untouched},
         {"a refusal wiped the list",    "1",     &copyByMenu, "[Copiar]", untouched},
@@ -173,15 +171,6 @@ TEST_F(Copy, ThePrintedNumbersGoToTheClipboardOnePerLine) {
         EXPECT_EQ(row.copy(w).toStdString(), row.menu);
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row.clipboard.toStdString());
     }
-}
-
-TEST_F(Copy, HidingForgetsTheListAndSoTheCopy) {
-    Form& w = open<frmFactoreo>();
-    type(w, "Text1", "12");
-    click(w, "Command1");
-    host().Hide(w);
-    host().Show(w);
-    EXPECT_EQ(copyByMenu(w).toStdString(), "[Copiar]");
 }
 
 using LongTexts = UiTest;
