@@ -214,6 +214,15 @@ void Form::bindClick(const char* name, std::function<void()> handler) {
 }
 
 void Form::connectClick(QObject* sender, std::function<void()> handler) {
+    if (auto* box = qobject_cast<QCheckBox*>(sender)) {
+        // A check box's Click follows every change of its value, whatever made
+        // it: mouse, space, or an accessible Toggle that never emits clicked.
+        // Nothing in the program sets a value itself, and the handler must run
+        // even on a hidden window, or the box and its text boxes would disagree.
+        connect(box, &QAbstractButton::toggled, this,
+                [this, sender, handler = std::move(handler)] { host_.dispatch(sender, handler); });
+        return;
+    }
     auto run = [this, sender, handler = std::move(handler)] {
         // Only a window on the screen takes the user's input; a click that was
         // on its way when the window was hidden is dropped.
