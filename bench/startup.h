@@ -1,22 +1,30 @@
-// Start-up timing: the benchmark runs itself as a child process that either
-// starts the program the way its entry does (main menu through the form host) or
-// shows a bare Qt window of the same size, and prints monotonic timestamps of its
-// milestones; the parent compares them with the moment it started the child.
+// Start-up timing: the benchmark runs itself as a child process that starts the
+// program the way its entry does (main menu through the form host), or shows the
+// same main menu built by hand from plain Qt widgets, or a bare Qt window of the
+// same size with or without one line of text. The child prints monotonic
+// timestamps of its milestones; the parent compares them with the moment it
+// started the child.
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include <memory>
+
+class QWidget;
 
 namespace ordevix::bench {
 
 inline constexpr const char* kStartupChildFlag = "--startup-child";
 
-// BareText is the bare window with one line of text: what any window that shows
-// text pays on top of the bare one (the font system).
-enum class StartupKind { Menu, Bare, BareText };
+// HandBuilt: the main menu's widgets, fonts and texts without the host or its
+// tables, so the difference to Menu is the host's own cost. BareText: the bare
+// window with one line of text, what any window that shows text pays (the font
+// system).
+enum class StartupKind { Menu, HandBuilt, Bare, BareText };
 
 // The child side. Returns the process exit status.
-int runStartupChild(int argc, char* argv[], StartupKind kind);
+int runStartupChild(int argc, char* argv[], const char* kind);
+
+// The main menu built by hand: plain widgets, no host, no tables.
+std::unique_ptr<QWidget> buildMenuByHand();
 
 struct StartupSample {
     // Nanoseconds from the parent's start of the child to each milestone.
@@ -26,7 +34,16 @@ struct StartupSample {
     double toShown = 0;
 };
 
-// The parent side; needs a QCoreApplication. Throws when a child fails.
-StartupSample spawnStartupChild(StartupKind kind);
+struct Startup {
+    int runs = 0;
+    StartupSample menu;
+    StartupSample handBuilt;
+    StartupSample bare;
+    StartupSample bareText;
+};
+
+// The parent side, the medians of several alternating runs; needs a
+// QCoreApplication. Throws when a child fails.
+Startup measureStartup();
 
 } // namespace ordevix::bench

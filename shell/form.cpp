@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace ordevix {
@@ -76,6 +77,7 @@ void Form::build() {
 void Form::buildControls() {
     for (const Control& c : description_.controls) {
         QWidget* widget = buildControl(c, surface_);
+        named_.emplace_back(c.name, widget);
         if (c.roles & kDefault)
             defaultButton_ = qobject_cast<QAbstractButton*>(widget);
         if (c.roles & kCancel)
@@ -84,11 +86,24 @@ void Form::buildControls() {
 }
 
 QWidget* Form::control(const char* name) const {
-    return surface_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    // Whoever takes a widget directly sees the texts written so far.
+    host_.flushTexts();
+    return find(name);
+}
+
+QWidget* Form::find(const char* name) const {
+    // The handlers pass the very literals of the window's table, as a rule.
+    for (const auto& [controlName, widget] : named_)
+        if (controlName == name)
+            return widget;
+    for (const auto& [controlName, widget] : named_)
+        if (std::strcmp(controlName, name) == 0)
+            return widget;
+    return nullptr;
 }
 
 template <class T> T* Form::checked(const char* name, const char* kind) const {
-    QWidget* widget = control(name);
+    QWidget* widget = find(name);
     if (!widget)
         throw WiringError(description_.name, name, "no control of that name in the window");
     auto* typed = qobject_cast<T*>(widget);
@@ -117,19 +132,29 @@ QWidget* Form::firstFocus() const {
 }
 
 Text Form::text(const char* textBox) const {
-    return checked<QLineEdit>(textBox, "text box")->text().toStdU16String();
+    QLineEdit* box = checked<QLineEdit>(textBox, "text box");
+    if (const Text* pending = host_.texts().pending(box))
+        return *pending;
+    return box->text().toStdU16String();
 }
 
 void Form::setText(const char* textBox, const Text& text) {
-    checked<QLineEdit>(textBox, "text box")->setText(QString::fromStdU16String(text));
+    host_.texts().write(checked<QLineEdit>(textBox, "text box"), text);
 }
 
 Text Form::caption(const char* label) const {
-    return checked<QLabel>(label, "label")->text().toStdU16String();
+    QLabel* widget = checked<QLabel>(label, "label");
+    if (const Text* pending = host_.texts().pending(widget))
+        return *pending;
+    return widget->text().toStdU16String();
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    checked<QLabel>(label, "label")->setText(QString::fromStdU16String(caption));
+    newCaption(label) = caption;
+}
+
+Text& Form::newCaption(const char* label) {
+    return host_.texts().pendingText(checked<QLabel>(label, "label"));
 }
 
 bool Form::enabled(const char* textBox) const {
@@ -189,6 +214,15 @@ void Form::bindClick(const char* name, std::function<void()> handler) {
 }
 
 void Form::connectClick(QObject* sender, std::function<void()> handler) {
+    if (auto* box = qobject_cast<QCheckBox*>(sender)) {
+        // A check box's Click follows every change of its value, whatever made
+        // it: mouse, space, or an accessible Toggle that never emits clicked.
+        // Nothing in the program sets a value itself, and the handler must run
+        // even on a hidden window, or the box and its text boxes would disagree.
+        connect(box, &QAbstractButton::toggled, this,
+                [this, sender, handler = std::move(handler)] { host_.dispatch(sender, handler); });
+        return;
+    }
     auto run = [this, sender, handler = std::move(handler)] {
         // Only a window on the screen takes the user's input; a click that was
         // on its way when the window was hidden is dropped.

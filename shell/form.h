@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -36,6 +37,8 @@ public:
     void setText(const char* textBox, const Text& text);
     Text caption(const char* label) const;
     void setCaption(const char* label, const Text& caption);
+    // The label's caption to be rewritten in place, as setCaption would.
+    Text& newCaption(const char* label);
     bool enabled(const char* textBox) const;
     void setEnabled(const char* textBox, bool enabled);
     int value(const char* checkBox) const;
@@ -49,7 +52,8 @@ public:
     // Where the next printed line goes, in pixels of the client area.
     QPoint printPosition() const;
 
-    // The controls of the table, by name (nullptr if there is none).
+    // The controls of the table, by name (nullptr if there is none), with every
+    // text written so far handed to its widget.
     QWidget* control(const char* name) const;
     QAbstractButton* cancelButton() const { return cancelButton_; }
 
@@ -82,6 +86,8 @@ protected:
 private:
     void build();
     void buildControls();
+    // The control by name as it stands: texts written may still be pending.
+    QWidget* find(const char* name) const;
     // The control `name` as a widget of type T; a WiringError if it is none.
     template <class T> T* checked(const char* name, const char* kind) const;
     // The kind of a clickable row of the table, or a WiringError.
@@ -94,6 +100,9 @@ private:
     QAbstractButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
     std::map<std::string, int, std::less<>> handlers_;
+    // The table's controls by name, for the accessors that a search calls at
+    // every candidate.
+    std::vector<std::pair<const char*, QWidget*>> named_;
     bool shownBefore_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 
 #include <algorithm>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -47,7 +48,11 @@ QWidget* buildLabel(const QString& caption, QWidget* surface) {
 }
 
 QWidget* buildTextBox(const Control& c, const QString& text, QWidget* surface) {
-    auto* edit = new QLineEdit(text, surface);
+    auto* edit = new QLineEdit(surface);
+    // Text boxes have no length limit: a long pasted text reaches the
+    // conversions whole, which then read its leading number or refuse it.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setText(text);
     if (c.accessibleName)
         edit->setAccessibleName(QString::fromUtf8(c.accessibleName));
     return edit;

@@ -1,11 +1,11 @@
 #include "shell/formhost.h"
 
 #include "shell/form.h"
+#include "shell/placement.h"
 #include "shell/wiringerror.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QtGlobal>
 
 namespace ordevix {
@@ -24,16 +24,28 @@ QString faultMessage(FaultKind kind) {
     return QStringLiteral("La operación no tiene un resultado válido.");
 }
 
+// The frame of a window that has been on the screen, as last reported; all the
+// windows have the same kind of frame. Zero if none has been framed yet.
+QMargins knownFrame(const FormHost& host) {
+    for (const Form* form : host.forms()) {
+        if (!form->shownBefore())
+            continue;
+        const QRect outer = form->frameGeometry();
+        const QRect inner = form->geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (!frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
+            frame.bottom() >= 0)
+            return frame;
+    }
+    return {};
+}
+
 // A window shown for the first time goes to its start-up position and gives the
 // focus to its first control.
 void placeForFirstShowing(Form& form) {
-    if (form.description().placement == Placement::Centred) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            form.adjustSize();
-            form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
-        }
-    }
+    if (form.description().placement == Placement::Centred)
+        centreWithFrame(form, knownFrame(form.host()));
     if (QWidget* first = form.firstFocus())
         first->setFocus(Qt::OtherFocusReason);
 }
@@ -43,6 +55,8 @@ void placeForFirstShowing(Form& form) {
 FormHost::FormHost() = default;
 
 FormHost::~FormHost() {
+    // Texts still waiting for their widgets go with them.
+    texts_.clear();
     while (!windows_.empty()) {
         windows_.back().form->hide();
         windows_.pop_back();
@@ -103,6 +117,8 @@ void FormHost::MsgBox(const Text& prompt) {
 }
 
 void FormHost::showMessage(const QString& prompt) {
+    // The window behind the box shows what the handler wrote before it.
+    flushTexts();
     if (messageSink_) {
         messageSink_(prompt);
     } else {
@@ -123,6 +139,7 @@ void FormHost::pump() {
         lastPump_ = now;
         if (pumpProbe_)
             pumpProbe_();
+        flushTexts();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     // A handler nested in this pass ended the program: the outer one never resumes.
@@ -137,10 +154,15 @@ void FormHost::dispatch(const void* handlerKey, const std::function<void()>& han
     if (depth >= kMaxNesting)
         return;
     ++depth;
+    // On every way out the texts the handler wrote go to their widgets.
     struct Leave {
+        FormHost& host;
         int& depth;
-        ~Leave() { --depth; }
-    } leave{depth};
+        ~Leave() {
+            --depth;
+            host.flushTexts();
+        }
+    } leave{*this, depth};
     try {
         handler();
     } catch (const EndRequest&) {

@@ -4,11 +4,13 @@
 // dispatcher that reports the run-time faults.
 #pragma once
 
+#include "shell/deferredtexts.h"
 #include "shell/numeric.h"
 
 #include <QString>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <typeindex>
@@ -32,6 +34,12 @@ public:
     // A click that would start this many nested runs of one handler plus one is
     // ignored, so a held Enter key cannot exhaust the stack.
     static constexpr int kMaxNesting = 16;
+
+    // Steps between two looks at the clock: a few microseconds of the vector
+    // kernel, so the clock costs little; and the least time between two event
+    // passes, so input waits at most a few milliseconds.
+    static constexpr std::int32_t kDefaultStride = 16384;
+    static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
     FormHost();
     // Destroys the windows newest first, the reverse of the order they were built in.
@@ -67,13 +75,24 @@ public:
     [[noreturn]] void End();
     void MsgBox(const Text& prompt);
 
-    // Called at every step of the long loops: a countdown, then a clock check,
-    // and only when a few milliseconds have gone by a pass of the event loop.
-    void DoEvents() {
-        if (--countdown_ > 0) [[likely]]
-            return;
-        pump();
+    // Called at the start of a step of the long loops: a countdown, then a clock
+    // check, and only when a few milliseconds have gone by a pass of the event
+    // loop. The loop says how many steps it would like to run; the answer is how
+    // many it may run before it must call again (at least this one), and those
+    // steps count down as if each had called: the pass comes at the same step.
+    std::int32_t DoEvents(std::int32_t steps = 1) {
+        if (--countdown_ <= 0) [[unlikely]]
+            pump();
+        const std::int32_t granted = steps < countdown_ ? (steps < 1 ? 1 : steps) : countdown_;
+        countdown_ -= granted - 1;
+        return granted;
     }
+
+    // Label captions and text box texts written since the last event pass; the
+    // host hands them to their widgets before each pass, after each handler
+    // and before a message box.
+    DeferredTexts& texts() { return texts_; }
+    void flushTexts() { texts_.flush(); }
 
     // Runs one event handler: reports the run-time faults, passes any other
     // exception to the programming-error sink, absorbs End and caps the nesting
@@ -112,6 +131,7 @@ private:
     void reportFault(FaultKind kind);
     void reportProgrammingError(const char* what, bool wiring);
 
+    DeferredTexts texts_;
     std::vector<Window> windows_;
     std::function<Form&()> startForm_;
     std::unordered_map<const void*, int> nesting_;
@@ -122,11 +142,9 @@ private:
     std::function<void()> pumpProbe_;
     bool ended_ = false;
 
-    static constexpr int kDefaultStride = 1024;
-    static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
     int stride_ = kDefaultStride;
     std::chrono::nanoseconds interval_ = kDefaultInterval;
-    int countdown_ = kDefaultStride;
+    std::int32_t countdown_ = kDefaultStride;
     Clock::time_point lastPump_{};
 };
 

@@ -1,5 +1,8 @@
 #include "shell/printsurface.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStringList>
 
@@ -13,6 +16,18 @@ QString printForm(Integer n) {
 }
 
 } // namespace
+
+PrintSurface::PrintSurface(QWidget* parent)
+    : QWidget(parent), copyAction_(new QAction(QStringLiteral("Copiar"), this)) {
+    copyAction_->setObjectName(QStringLiteral("copiar"));
+    copyAction_->setShortcut(QKeySequence::Copy);
+    copyAction_->setShortcutContext(Qt::WidgetShortcut);
+    copyAction_->setEnabled(false);
+    connect(copyAction_, &QAction::triggered, this, &PrintSurface::copy);
+    addAction(copyAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void PrintSurface::print(Integer value) {
     lines_.push_back({printY_, value});
@@ -40,6 +55,18 @@ std::vector<QString> PrintSurface::lines() const {
     return out;
 }
 
+QString PrintSurface::numbers() const {
+    QStringList numbers;
+    for (const Line& line : lines_)
+        numbers << QString::number(line.value);
+    return numbers.join(QLatin1Char('\n'));
+}
+
+void PrintSurface::copy() {
+    if (!lines_.empty())
+        QGuiApplication::clipboard()->setText(numbers());
+}
+
 void PrintSurface::paintEvent(QPaintEvent*) {
     if (lines_.empty())
         return;
@@ -51,12 +78,14 @@ void PrintSurface::paintEvent(QPaintEvent*) {
         painter.drawText(0, line.y + ascent, printForm(line.value));
 }
 
-// Screen readers get the printed numbers, one per line.
 void PrintSurface::changed() {
-    QStringList numbers;
-    for (const Line& line : lines_)
-        numbers << QString::number(line.value);
-    setAccessibleDescription(numbers.join(QLatin1Char('\n')));
+    // Screen readers get the printed numbers, one per line.
+    setAccessibleDescription(numbers());
+    // With nothing printed there is nothing to copy, and a click on the empty
+    // surface leaves the focus where it was.
+    const bool printed = !lines_.empty();
+    copyAction_->setEnabled(printed);
+    setFocusPolicy(printed ? Qt::ClickFocus : Qt::NoFocus);
     update();
 }
 

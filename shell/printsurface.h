@@ -1,5 +1,8 @@
 // A window's client area: the controls lie on it and Print draws on it. Printed
 // lines are not part of what a window keeps, so hiding the window forgets them.
+// The printed numbers can be copied: its context menu offers "Copiar", and
+// Ctrl+C copies while the surface has the focus, which a click gives it once
+// there is something to copy.
 #pragma once
 
 #include "shell/numeric.h"
@@ -9,11 +12,13 @@
 
 #include <vector>
 
+class QAction;
+
 namespace ordevix {
 
 class PrintSurface : public QWidget {
 public:
-    explicit PrintSurface(QWidget* parent) : QWidget(parent) {}
+    explicit PrintSurface(QWidget* parent);
 
     // One line at the print position, which then moves down a line.
     void print(Integer value);
@@ -25,6 +30,11 @@ public:
     int printY() const { return printY_; }
     // The texts of the lines still on the surface.
     std::vector<QString> lines() const;
+    // The printed numbers, one per line in the order printed, without the
+    // blanks of the print form: what "Copiar" puts on the clipboard.
+    QString numbers() const;
+    // Puts the printed numbers on the clipboard.
+    void copy();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,6 +49,7 @@ private:
 
     std::vector<Line> lines_;
     int printY_ = 0;
+    QAction* copyAction_;
 };
 
 } // namespace ordevix

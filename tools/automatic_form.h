@@ -15,9 +15,17 @@ protected:
     }
 
     bool automatico() const { return value("Check1") == 1; }
-    // What the long loops call at every step; inline, so a step costs a countdown.
+    // What the long loops call between their steps; inline, so a step costs a
+    // countdown. The divisor sums ask for many steps at once.
     auto yield() {
-        return [this] { host().DoEvents(); };
+        return [this](std::int32_t pasos) { return host().DoEvents(pasos); };
+    }
+
+    // Writes the search's progress, a text and the number under test, into a
+    // label. It happens for every candidate, thousands of times a second, so
+    // the caption is composed in place.
+    void escribirProgreso(const char* label, const char16_t* texto, Integer candidato) {
+        newCaption(label).assign(texto).append(IntegerToText(candidato));
     }
 
     // Read through a reference by the running searches, so a tick or a nested

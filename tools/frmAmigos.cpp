@@ -45,13 +45,14 @@ void frmAmigos::Check1_Click() {
     }
 }
 
+void frmAmigos::mostrarProgreso(Integer candidato) {
+    escribirProgreso("Label1", u"Procesando...", candidato);
+}
+
 void frmAmigos::buscar() {
     setCaption("Label2", u"");
     buscarAmigos(
-        contador_, amigo_, yield(),
-        [this](Integer candidato) {
-            setCaption("Label1", u"Procesando..." + IntegerToText(candidato));
-        },
+        contador_, amigo_, yield(), [this](Integer candidato) { mostrarProgreso(candidato); },
         [this](const ParDeAmigos& par) {
             setText("Text1", IntegerToText(par.primero));
             setText("Text2", IntegerToText(par.segundo));

@@ -44,13 +44,14 @@ void frmPerfectos::Check1_Click() {
     }
 }
 
+void frmPerfectos::mostrarProgreso(Integer candidato) {
+    escribirProgreso("Label3", u"Procesando... ", candidato);
+}
+
 void frmPerfectos::buscar() {
     setCaption("Label1", u"");
     buscarPerfecto(
-        contador_, yield(),
-        [this](Integer candidato) {
-            setCaption("Label3", u"Procesando... " + IntegerToText(candidato));
-        },
+        contador_, yield(), [this](Integer candidato) { mostrarProgreso(candidato); },
         [this](Integer perfecto) {
             setText("Text1", NumberToSignedText(perfecto));
             setCaption("Label3", u"Listo");

@@ -7,16 +7,39 @@
 // because a handler run inside the yield (a tick of "Automático", a nested
 // "Calcular") may have changed the window's counter, and that change must take
 // effect at once.
+//
+// A yield is called at the start of a step. One that takes the number of steps
+// the loop would like to run returns how many it may run before the next call
+// (at least 1): the form host's DoEvents grants the steps left before its next
+// event pass. One that takes nothing lets exactly one step pass, so a yield that
+// acts at an exact step keeps its meaning.
 #pragma once
 
 #include "shell/numeric.h"
+#include "tools/divisor_kernel.h"
 #include "tools/respuesta.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 namespace ordevix {
+
+template <class Yield> std::int32_t cederPasos(Yield& yield, std::int32_t deseados) {
+    if constexpr (std::is_invocable_v<Yield&, std::int32_t>) {
+        return std::max<std::int32_t>(1, static_cast<std::int32_t>(yield(deseados)));
+    } else {
+        yield();
+        return 1;
+    }
+}
+
+// One step's yield.
+template <class Yield> void ceder(Yield& yield) {
+    cederPasos(yield, 1);
+}
 
 // The complete prime factorisation of n, smallest factor first, each prime as
 // often as it divides n, followed by 1. For n below 2 only the 1.
@@ -36,7 +59,7 @@ template <class Yield> bool esPrimo(const Integer& n, Yield&& yield) {
     Integer i = 1;
     int divisores = 0;
     for (;;) {
-        yield();
+        ceder(yield);
         const Integer actual = n;
         if (actual < 2) {
             return false;
@@ -58,20 +81,26 @@ template <class Yield> bool esPrimo(const Integer& n, Yield&& yield) {
 
 // The sum of the divisors of n below n itself, by trial of every divisor from 1
 // upward, wrapped to the Integer range; 1 for n <= 1. n is read afresh after each
-// yield, and the loop bound follows it.
-template <class Yield> Integer sumarDivisores(const Integer& n, Yield&& yield) {
-    Integer i = 1;
+// yield, and the loop bound follows it. The steps that one yield grants are tried
+// together by the vector kernel; nucleo picks its instruction set.
+template <class Yield>
+Integer sumarDivisores(const Integer& n, Yield&& yield,
+                       SumaDivisoresEntre nucleo = nucleoElegido()) {
+    std::int32_t i = 1;
     // Accumulated wide and wrapped once at the end: the same value as wrapping at
     // every step, because the wrap is arithmetic modulo 2^16. i stays below 2^15,
     // so the true sum stays below 2^30.
     std::int32_t suma = 0;
     for (;;) {
-        yield();
+        // The steps left for the n read before the yield; only a wish, the yield
+        // may change n.
+        const std::int32_t pasos = cederPasos(yield, std::max<std::int32_t>(1, n - i));
         const Integer actual = n;
-        if (actual % i == 0) {
-            suma += i;
-        }
-        ++i;
+        // One step at least, then up to the last divisor below the n just read.
+        const std::int32_t hasta = static_cast<std::int32_t>(
+            std::max<std::int64_t>(i + 1, std::min<std::int64_t>(std::int64_t{i} + pasos, actual)));
+        suma += nucleo(actual, i, hasta);
+        i = hasta;
         if (!(i < actual)) {
             break;
         }
@@ -84,7 +113,7 @@ template <class Yield> Integer sumarDivisores(const Integer& n, Yield&& yield) {
 // is left on that prime.
 template <class Yield> Integer buscarPrimo(Integer& contador, Yield&& yield) {
     for (;;) {
-        yield();
+        ceder(yield);
         contador = WrapInteger(contador + 1);
         if (esPrimo(contador, yield)) {
             return contador;
@@ -100,7 +129,7 @@ template <class Yield> Integer buscarPrimo(Integer& contador, Yield&& yield) {
 template <class Yield, class AlProbar, class AlHallar>
 Integer buscarPerfecto(Integer& contador, Yield&& yield, AlProbar&& alProbar, AlHallar&& alHallar) {
     for (;;) {
-        yield();
+        ceder(yield);
         alProbar(static_cast<Integer>(contador));
         const Integer suma = sumarDivisores(contador, yield);
         const Integer candidato = contador;

@@ -1,0 +1,95 @@
+#include "shell/placement.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace ordevix {
+
+namespace {
+
+// The screen of the window the user is working in, so that a tool opens on the
+// monitor of the main menu.
+QRect availableArea() {
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Where the top-left corner of the frame goes, for a client area of `client`.
+QPoint centredFrame(const QRect& area, const QSize& client, const QMargins& frame) {
+    const QSize outer = client.grownBy(frame);
+    return area.topLeft() +
+           QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+}
+
+QMargins platformFrame(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// Watches a window from its first showing until its frame is known, and centres
+// it again if that frame is not the one it was placed with.
+class FrameWatch : public QObject {
+public:
+    FrameWatch(QWidget& window, const QRect& area, const QMargins& placedWith)
+        : QObject(&window), window_(window), area_(area), placedWith_(placedWith) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            check();
+            break;
+        case QEvent::Hide:
+            finish();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void check() {
+        const QMargins frame = platformFrame(window_);
+        // Zero margins: the window manager has not framed the window yet, or
+        // there is none, and then the window already stands where it should.
+        if (done_ || frame.isNull())
+            return;
+        if (frame != placedWith_)
+            window_.move(centredFrame(area_, window_.size(), frame));
+        finish();
+    }
+    void finish() {
+        done_ = true;
+        window_.removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget& window_;
+    const QRect area_;
+    const QMargins placedWith_;
+    bool done_ = false;
+};
+
+} // namespace
+
+void centreWithFrame(QWidget& window, const QMargins& frameGuess) {
+    const QRect area = availableArea();
+    if (area.isEmpty())
+        return;
+    window.adjustSize();
+    // A window not yet created takes this as the position of its frame.
+    window.move(centredFrame(area, window.size(), frameGuess));
+    new FrameWatch(window, area, frameGuess);
+}
+
+} // namespace ordevix
