@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of the program to PNG files, for the README and for
 // looking at the layouts without a display: ordevix-screenshots FOLDER
 #include "calculator/frmCalculadora.h"

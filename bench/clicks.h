@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two longest clicks of the program, end to end in the real windows through
 // the form host: the perfect search beyond 8128 (round the whole Integer range
 // back to 6), and the 16 clicks of the amicable search from a tick of

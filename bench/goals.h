@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark's goals, defined once: the report prints them, checks them and
 // names them in the summary line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu as one would write it by hand in Qt: the same window, menus,
 // buttons, fonts and texts as frmIndex, in pixels (15 twips each), with the
 // installed faces that stand in for the stored ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input latency during a search: events posted from another thread at random
 // moments, as a user's clicks and keys would arrive, while the amicable search
 // runs the program's way; the delay is the time from posting until the handler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ordevix-bench: how fast the automatic searches run when every divisor step lets
 // the user's input in, how long that input waits, how long the two longest
 // clicks take in the real windows, and how long the program takes to show its

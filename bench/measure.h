@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every part of the benchmark shares: the clock, medians, the fastest of
 // several runs, and what the machine was doing meanwhile.
 #pragma once

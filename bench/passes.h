@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event-loop passes that DoEvents makes during one run: how many, how far
 // apart they start and how long each takes.
 #pragma once

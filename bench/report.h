@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark's report: a table per part, the goals with their verdicts, and
 // one closing line of key=value pairs.
 #pragma once

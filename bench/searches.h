@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two automatic searches that the benchmark times, run through the real core
 // loops with whatever yield the caller passes, and the same searches done the
 // plain scalar way: one trial divisor at a time, no yield.

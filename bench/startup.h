@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up timing: the benchmark runs itself as a child process that starts the
 // program the way its entry does (main menu through the form host), or shows the
 // same main menu built by hand from plain Qt widgets, or a bare Qt window of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the automatic searches: the real core loops with no yield (the
 // vector limit), with the form host's DoEvents (the program), with a progress
 // caption written per candidate, with a literal event loop at every step, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's engine: running value, history of results and the keys that
 // act on them. Plain C++: the window only forwards its buttons here and shows
 // what the engine pushes into its display.

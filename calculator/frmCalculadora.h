@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator: operation keys applied at once to a running value.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roots of a·x² + b·x + c from three typed coefficients, in single precision
 // for the stored values and double precision in between. Plain C++: the window
 // only shows what comes back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quadratic root solver: the roots of a·x² + b·x + c in single precision.
 #pragma once
 

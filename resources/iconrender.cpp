@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: renders a window icon drawn as SVG to a square PNG of the
 // given size, the way Qt's SVG icon engine would draw it, so that the program
 // itself never loads that engine.

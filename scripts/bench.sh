@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the benchmark of the automatic searches; ends with one
 # line of key=value pairs. Not a test: it passes or fails nothing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing Ordevix needs on Debian 12, only what is
 # missing. Runs apt-get as root, or through sudo otherwise.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test headless, in the normal build and under
 # the sanitizers; ends with ctest's summary.
 set -euo pipefail

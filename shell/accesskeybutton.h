@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button whose access key clicks it at once, as Enter and space do,
 // rather than after the short animation Qt plays: a delayed click could land
 // after its window was hidden.

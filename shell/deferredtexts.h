@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts written to labels and text boxes between two passes of the event loop.
 // A write only stores the text; the widget receives the last one when the host
 // flushes, which it does before it lets events in, after every handler and

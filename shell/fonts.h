@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faces the window descriptions name, and the installed faces that stand in
 // for them.
 #pragma once

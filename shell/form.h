@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window of the program, built from its description. Handlers touch their
 // controls only through the property accessors below, by control name; a name
 // that is not in the window's table, or a control of another kind, is a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the rows of a window description into Qt widgets.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window written as data: caption, client size, font and the control table,
 // with positions and sizes in twips (1440 to the inch). The builder turns it into
 // widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form host: the one door between the windows' handlers and Qt. It keeps one
 // instance of each window, shows and hides them, ends the program, shows message
 // boxes, lets pending events in (DoEvents) and runs every handler through one

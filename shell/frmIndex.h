@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: seven buttons and a menu bar that open the tool windows.
 #pragma once
 

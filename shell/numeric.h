@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numeric types, the three run-time faults and the text conversions that every
 // tool uses. Plain C++: no Qt, so the core can be tested without an application.
 #pragma once

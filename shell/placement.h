@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a tool window first appears: its frame, title bar included, centred on
 // the available area of the screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's client area: the controls lie on it and Print draws on it. Printed
 // lines are not part of what a window keeps, so hiding the window forgets them.
 // The printed numbers can be copied: its context menu offers "Copiar", and

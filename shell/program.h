@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start: the application set up for it, then the start window
 // built by the host and shown. The program, the screenshot tool and the
 // benchmark all start this way; each owns its FormHost, declared after its

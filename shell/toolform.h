@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tool window: its "INICIO" goes back to the window the program started with,
 // and its "SALIR" ends the program.
 #pragma once

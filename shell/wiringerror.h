@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window wired wrongly: a handler bound to a name its table lacks, or bound
 // twice, a control read as the wrong kind, a button left without a handler.
 // Bindings are made in the window's constructor, so a wrongly wired window

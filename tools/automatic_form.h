@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tools whose "Calcular" checks the typed numbers, or, with "Automático"
 // ticked, searches on from a counter that the window keeps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The divisor kernel. This file is compiled once per instruction set, each time
 // with ORDEVIX_KERNEL_NS naming the namespace of that copy, so the copies never
 // share a symbol. flatten pulls every library helper into the one function: no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inner loop of sumarDivisores, done several trial divisors at a time on the
 // processor's vector unit. The kernel is built once per instruction set and the
 // widest one this processor runs is chosen when the program starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Amicable numbers: tells whether two numbers are amicable, or searches for the next pair.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Divisibility checker: is the first number divisible by the second?
 #pragma once
 

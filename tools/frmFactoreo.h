@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Factor lister: the prime factors of a number from 2 to 10000, printed on the window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Perfect numbers: tells whether a number is perfect, or searches for the next one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Primes: tells whether a number is prime, or lists the primes one per click.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-number algorithms behind the integer tool windows: the factor list,
 // the divisibility check, primes, perfect and amicable numbers. Plain C++ so the
 // windows, the tests and the benchmark all run the very same loops.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way a tool window shows the answer of a one-shot check.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer of a one-shot check, and the refusal that every tool gives when
 // its boxes hold no number it can work with.
 #pragma once
