@@ -90,14 +90,14 @@ protected:
 };
 
 TEST_F(EventStorm, TheProgramStandsThroughRandomActions) {
-    const unsigned long seed = envNumber("ORDEVIX_STORM_SEED", 20261206);
-    const unsigned long actions = envNumber("ORDEVIX_STORM_ACTIONS", 5000);
+    const unsigned long seed = envNumber("ORDEVIX_STORM_SEED", 20261206),
+                        actions = envNumber("ORDEVIX_STORM_ACTIONS", 5000);
     SCOPED_TRACE("seed " + std::to_string(seed));
     Storm storm(seed);
 
     // While a search runs the user goes on clicking now and then: the event loop
     // gets a pass every few hundred steps, and one pass in twenty plays an action.
-    int nested = 0;
+    int nested = 0, runs = 1;
     long nestedActions = 0;
     auto start = [&] {
         host().setPumpPolicy(256, std::chrono::nanoseconds(0));
@@ -114,7 +114,6 @@ TEST_F(EventStorm, TheProgramStandsThroughRandomActions) {
     };
 
     start();
-    int runs = 1;
     for (unsigned long k = 0; k < actions && !HasFatalFailure(); ++k) {
         Form& window = *visibleForms().front();
         window.activateWindow();

@@ -6,10 +6,6 @@
 #include "tools/integer_tools.h"
 
 #include <QLabel>
-#include <QLineEdit>
-
-#include <string>
-#include <vector>
 
 namespace ordevix::test {
 namespace {
@@ -19,27 +15,21 @@ protected:
     // Every clock check makes an event pass; the probe counts them.
     void every(int stride) {
         host().setPumpPolicy(stride, std::chrono::nanoseconds(0));
-        host().setPumpProbe([this] {
-            ++passes;
-            onPass(passes);
-        });
+        host().setPumpProbe([this] { onPass(++passes); });
     }
     int passes = 0;
     std::function<void(int)> onPass = [](int) {};
 };
 
 TEST_F(Pump, GrantsTheStepsLeftBeforeTheNextPass) {
-    const struct {
-        const char* name;
-        int stride;
-        std::vector<std::int32_t> asked, granted;
-        int passes;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; int stride; std::vector<std::int32_t> asked, granted; int passes; } rows[] = {
         {"a pass at every step", 1, {100, 100, 1}, {1, 1, 1}, 3},
         {"four, then a pass and five", 5, {100, 100, 100}, {4, 5, 5}, 2},
         {"fewer asked than left", 5, {2, 100, 1, 1}, {2, 2, 1, 1}, 1},
         {"nothing asked is one step", 5, {0, -3}, {1, 1}, 0},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         every(row.stride);
@@ -55,18 +45,14 @@ TEST_F(Pump, GrantsTheStepsLeftBeforeTheNextPass) {
 // A pass every 5 steps: the second comes at step 10, where a tick of
 // "Automático" sets n to 1; 1 + 2 + 4 + 7 were gathered in steps 1 to 9.
 TEST_F(Pump, ThePassFallsOnTheSameStepWhetherTheLoopAsksForOneOrMany) {
-    const struct {
-        const char* name;
-        bool oneAtATime;
-    } rows[] = {{"steps asked in chunks", false}, {"one step a call", true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const bool oneAtATime : {false, true}) {
+        SCOPED_TRACE(oneAtATime ? "one step a call" : "steps asked in chunks");
         Integer n = 28;
         every(5);
         passes = 0;
         onPass = [&n](int pass) { n = pass == 2 ? 1 : n; };
         const Integer suma =
-            row.oneAtATime
+            oneAtATime
                 ? sumarDivisores(n, [this] { host().DoEvents(); })
                 : sumarDivisores(n, [this](std::int32_t steps) { return host().DoEvents(steps); });
         EXPECT_EQ(suma, 14);
@@ -81,10 +67,8 @@ TEST_F(Pump, ASumAsksOnlyForTheStepsItHasLeft) {
     const Integer n = 3;
     EXPECT_EQ(sumarDivisores(n, [this](std::int32_t steps) { return host().DoEvents(steps); }), 1);
     int steps = 0;
-    while (passes == 0 && steps < 10) {
+    for (; passes == 0 && steps < 10; ++steps)
         host().DoEvents();
-        ++steps;
-    }
     EXPECT_EQ(steps, 3);
 }
 
@@ -99,32 +83,14 @@ TEST_F(Pump, TextsWrittenBetweenPassesReachTheWidgetsAtTheNextOne) {
     QString beforeBox;
     host().setMessageSink([&](const QString&) { beforeBox = onScreen(); });
     // Each row does its thing and says what the screen showed then.
-    const struct {
-        const char* name;
-        std::function<QString()> then;
-    } rows[] = {
-        {"an event pass",
-         [&] {
-             every(1);
-             host().DoEvents();
-             return onScreen();
-         }},
-        {"the end of a handler",
-         [&] {
-             host().dispatch(this, [] {});
-             return onScreen();
-         }},
-        {"a message box",
-         [&] {
-             host().MsgBox(u"x");
-             return beforeBox;
-         }},
-        {"a control taken directly",
-         [&] {
-             w.control("Label1");
-             return onScreen();
-         }},
+    // clang-format off
+    const struct { const char* name; std::function<QString()> then; } rows[] = {
+        {"an event pass",            [&] { every(1); host().DoEvents(); return onScreen(); }},
+        {"the end of a handler",     [&] { host().dispatch(this, [] {}); return onScreen(); }},
+        {"a message box",            [&] { host().MsgBox(u"x"); return beforeBox; }},
+        {"a control taken directly", [&] { w.control("Label1"); return onScreen(); }},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         label->setText("old");

@@ -58,10 +58,8 @@ protected:
     template <class W> W& open() { return static_cast<W&>(show(host().template form<W>())); }
 
     std::vector<Form*> visibleForms() {
-        std::vector<Form*> visible;
-        for (Form* form : host().forms())
-            if (form->isVisible())
-                visible.push_back(form);
+        std::vector<Form*> visible = host().forms();
+        std::erase_if(visible, [](Form* form) { return !form->isVisible(); });
         return visible;
     }
     // The one visible window's name, or how many are visible.
@@ -77,12 +75,10 @@ protected:
     static void type(Form& form, const char* name, const QString& text) {
         qobject_cast<QLineEdit*>(form.control(name))->setText(text);
     }
-    static QString textOf(Form& form, const char* name) {
-        return QString::fromStdU16String(form.text(name));
-    }
-    static QString captionOf(Form& form, const char* name) {
-        return QString::fromStdU16String(form.caption(name));
-    }
+    // clang-format off
+    static QString textOf(Form& form, const char* name) { return QString::fromStdU16String(form.text(name)); }
+    static QString captionOf(Form& form, const char* name) { return QString::fromStdU16String(form.caption(name)); }
+    // clang-format on
     QString lastMessage() const { return messages.empty() ? QString() : messages.back(); }
 
     std::vector<QString> messages;
