@@ -30,11 +30,11 @@ TEST(IntegerTools, FactorListsEndWithOne) {
 TEST(IntegerTools, DivisorSumsAndPrimality) {
     // clang-format off
     const struct { const char* name; Integer n, sum; bool prime; } rows[] = {
-        {"1", 1, 1, false}, {"2", 2, 1, true}, {"3", 3, 1, true}, {"4", 4, 3, false}, {"6", 6, 6, false},
-        {"9", 9, 4, false}, {"13", 13, 1, true}, {"25", 25, 6, false}, {"28", 28, 28, false},
+        {"1", 1, 1, false}, {"2", 2, 1, true}, {"3", 3, 1, true}, {"4", 4, 3, false}, {"6", 6, 6, false}, {"12", 12, 16, false},
+        {"9", 9, 4, false}, {"13", 13, 1, true}, {"25", 25, 6, false}, {"28", 28, 28, false}, {"8128", 8128, 8128, false},
         {"220", 220, 284, false}, {"32749, largest prime", 32749, 1, true}, {"32767", 32767, 6145, false},
         {"27720, sum wraps", 27720, 19064, false}, {"12600, sum wraps below 0", 12600, -29776, false},
-        {"0", 0, 1, false}, {"-7", -7, 1, false},
+        {"0", 0, 1, false}, {"-7", -7, 1, false}, {"lowest", -32768, 1, false},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -44,18 +44,10 @@ TEST(IntegerTools, DivisorSumsAndPrimality) {
     }
 }
 
-// A yield that, at its k-th call, changes the number the loop works on, as a
-// tick of "Automático" or a nested search does through the window's counter.
-struct Change {
-    Integer& n;
-    int at;
-    Integer to;
-    int calls = 0;
-    void operator()() { n = ++calls == at ? to : n; }
-};
-
 TEST(IntegerTools, LoopsReadTheNumberAfreshAfterEveryYield) {
     // clang-format off
+    // At its k-th call the yield changes the number, as a tick of "Automático" or a nested search does.
+    struct Change { Integer& n; int at; Integer to; int calls = 0; void operator()() { n = ++calls == at ? to : n; } };
     const struct { const char* name; Integer from; int at; Integer to, sum; bool prime; } rows[] = {
         {"4 turns 5 at step 2", 4, 2, 5, 1, true}, {"5 turns 4 at step 2", 5, 2, 4, 3, false},
         {"13 turns 1 at step 2", 13, 2, 1, 1, false}, {"28 turns 1 at step 5", 28, 5, 1, 7, false},
@@ -71,25 +63,13 @@ TEST(IntegerTools, LoopsReadTheNumberAfreshAfterEveryYield) {
     }
 }
 
-// One click of each automatic search: the hit (a pair's second number is 0 for the
-// others), the last candidate the window was shown and the number reported found.
-struct Clic {
-    Integer contador, shown = 0, reported = 0;
-};
+// One click of each automatic search: the hit (a pair's second number is 0 for the others),
+// the last candidate the window was shown and the number reported found.
 // clang-format off
-ParDeAmigos clicPrimos(Clic& c) {
-    c.shown = c.reported = buscarPrimo(c.contador, noYield);
-    return {c.shown, 0};
-}
-ParDeAmigos clicPerfectos(Clic& c) {
-    const auto shown = [&](Integer n) { c.shown = n; };
-    return {buscarPerfecto(c.contador, noYield, shown, [&](Integer f) { c.reported = f; }), 0};
-}
-ParDeAmigos clicAmigos(Clic& c) {
-    Integer amigo = 0;
-    const auto shown = [&](Integer n) { c.shown = n; };
-    return buscarAmigos(c.contador, amigo, noYield, shown, [&](ParDeAmigos p) { c.reported = p.primero; });
-}
+struct Clic { Integer contador, shown = 0, reported = 0; };
+ParDeAmigos clicPrimos(Clic& c) { c.shown = c.reported = buscarPrimo(c.contador, noYield); return {c.shown, 0}; }
+ParDeAmigos clicPerfectos(Clic& c) { return {buscarPerfecto(c.contador, noYield, [&](Integer n) { c.shown = n; }, [&](Integer f) { c.reported = f; }), 0}; }
+ParDeAmigos clicAmigos(Clic& c) { Integer amigo = 0; return buscarAmigos(c.contador, amigo, noYield, [&](Integer n) { c.shown = n; }, [&](ParDeAmigos p) { c.reported = p.primero; }); }
 // clang-format on
 
 TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
