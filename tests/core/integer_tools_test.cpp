@@ -12,7 +12,6 @@ namespace {
 constexpr RegionalSettings P = RegionalSettings::period();
 // Lets every step asked for pass at once, as the windows' yield mostly does.
 const auto noYield = [](std::int32_t pasos) { return pasos; };
-const auto ignore = [](auto) {};
 using enum Respuesta;
 
 TEST(IntegerTools, FactorListsEndWithOne) {
@@ -75,12 +74,9 @@ ParDeAmigos clicAmigos(Clic& c) { Integer amigo = 0; return buscarAmigos(c.conta
 TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
     // clang-format off
     const struct { const char* name; ParDeAmigos (*search)(Clic&); Integer from; ParDeAmigos found; Integer after; } rows[] = {
-        {"prime from 0", clicPrimos, 0, {2, 0}, 2}, {"prime from 2", clicPrimos, 2, {3, 0}, 3},
-        {"prime past 2000", clicPrimos, 1999, {2003, 0}, 2003}, {"prime round the range", clicPrimos, 32749, {2, 0}, 2},
-        {"perfect from 1", clicPerfectos, 1, {6, 0}, 7}, {"perfect from 7", clicPerfectos, 7, {28, 0}, 29},
-        {"perfect from 497", clicPerfectos, 497, {8128, 0}, 8129}, {"perfect round the range", clicPerfectos, 32767, {6, 0}, 7},
-        {"pair from 1", clicAmigos, 1, {220, 284}, 221}, {"pair from 221", clicAmigos, 221, {284, 220}, 285},
-        {"pair past the perfect 6", clicAmigos, 6, {220, 284}, 221}, {"pair from 18400", clicAmigos, 18400, {18416, 17296}, 18417},
+        {"prime from 0", clicPrimos, 0, {2, 0}, 2}, {"prime past 2000", clicPrimos, 1999, {2003, 0}, 2003}, {"prime round the range", clicPrimos, 32749, {2, 0}, 2},
+        {"perfect from 1", clicPerfectos, 1, {6, 0}, 7}, {"perfect from 497", clicPerfectos, 497, {8128, 0}, 8129}, {"perfect round the range", clicPerfectos, 32767, {6, 0}, 7},
+        {"pair from 1", clicAmigos, 1, {220, 284}, 221}, {"pair past the perfect 6", clicAmigos, 6, {220, 284}, 221}, {"pair from 18400", clicAmigos, 18400, {18416, 17296}, 18417},
         {"pair round the range", clicAmigos, 32767, {220, 284}, 221},
     };
     // clang-format on
