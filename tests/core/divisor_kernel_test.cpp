@@ -19,7 +19,6 @@ template <class Yield> Integer sumaPasoAPaso(const Integer& n, Yield yield) {
     return WrapInteger(suma);
 }
 
-// Grants every step asked for: the whole sum in one call of the kernel.
 const auto todoDeUnaVez = [](std::int32_t deseados) { return deseados; };
 const auto nada = [] {};
 
@@ -32,9 +31,8 @@ protected:
     }
     static Integer esperadoDe(Integer n) { return sumaPasoAPaso(n, nada); }
 
-    // The sum with a yield that grants `presupuesto` steps a call and, at the
-    // call made at step `paso`, sets n to `nuevo`; and the same change made by
-    // the step-by-step procedure.
+    // `presupuesto` steps a call, and the call at step `paso` sets n to `nuevo`;
+    // then the same change made to the step-by-step procedure.
     Integer cortada(Integer inicial, int presupuesto, int paso, Integer nuevo) const {
         Integer n = inicial;
         int siguiente = 1; // the step at which the next call happens

@@ -90,8 +90,7 @@ TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
     }
 }
 
-// The four one-shot checks, each with the period as decimal point; b is unused by
-// the checks of one number.
+// The four one-shot checks with the period as decimal point; b unused by those of one number.
 // clang-format off
 Respuesta divisible(const Text& a, const Text& b) { return esDivisible(a, b, P); }
 Respuesta primo(const Text& a, const Text&) { return comprobarPrimo(a, P, noYield); }
