@@ -68,8 +68,7 @@ TEST(NumericReaders, WholeNumbersRoundHalfToEvenWithinTheirRange) {
 TEST(NumericHelpers, PowerWholePartAndDivision) {
     // clang-format off
     const struct { const char* name; Outcome got, expected; } rows[] = {
-        {"(-2)^3", run(RaisePower, -2, 3), -8.0}, {"(-8)^(1/3)", run(RaisePower, -8, 1.0 / 3), Arithmetic},
-        {"0^-1", run(RaisePower, 0, -1), Arithmetic}, {"0^0", run(RaisePower, 0, 0), 1.0},
+        {"(-2)^3", run(RaisePower, -2, 3), -8.0}, {"(-8)^(1/3)", run(RaisePower, -8, 1.0 / 3), Arithmetic}, {"0^-1", run(RaisePower, 0, -1), Arithmetic}, {"0^0", run(RaisePower, 0, 0), 1.0},
         {"49^0.5", run(RaisePower, 49, 0.5), 7.0}, {"10^309", run(RaisePower, 10, 309), Overflow},
         {"whole part of -2.9", run(WholePart, -2.9), -2.0}, {"Single overflow", run(StoreSingle, -0x1.ffffffp127), Arithmetic},
         {"largest Single", run(StoreSingle, 0x1.fffffep127), 0x1.fffffep127}, {"infinity checked", run(CheckFloat, kInf), Arithmetic},
