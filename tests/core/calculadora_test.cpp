@@ -35,10 +35,8 @@ TEST(Calculadora, ARunStopsAtItsCapacityUntilBorrarTodo) {
     const Text lleno = u"La cuenta llegó a 3 pasos. Presione 'Borrar todo' para empezar otra.";
     // clang-format off
     const struct { const char* name; Pulsacion tecla; } rows[] = {
-        {"+", {u"2", &Calculadora::sumar}}, {"/", {u"2", &Calculadora::dividir}},
-        {"Raiz", {u"2", &Calculadora::extraerRaiz}}, {"=", {u"2", &Calculadora::repetir}},
-        {"Seno", {u"30", &Calculadora::seno}}, {"Seno, exact", {u"90", &Calculadora::seno}},
-        {"Cosen, exact", {u"180", &Calculadora::coseno}},
+        {"+", {u"2", &Calculadora::sumar}}, {"/", {u"2", &Calculadora::dividir}}, {"Raiz", {u"2", &Calculadora::extraerRaiz}}, {"=", {u"2", &Calculadora::repetir}},
+        {"Seno", {u"30", &Calculadora::seno}}, {"Seno, exact", {u"90", &Calculadora::seno}}, {"Cosen, exact", {u"180", &Calculadora::coseno}},
     };
     // clang-format on
     const Pulsacion mas = {u"1", &Calculadora::sumar}, igual4 = {u"4", &Calculadora::repetir};

@@ -12,7 +12,6 @@ namespace {
 constexpr RegionalSettings P = RegionalSettings::period();
 // Lets every step asked for pass at once, as the windows' yield mostly does.
 const auto noYield = [](std::int32_t pasos) { return pasos; };
-const auto ignore = [](auto) {};
 using enum Respuesta;
 
 TEST(IntegerTools, FactorListsEndWithOne) {
@@ -30,11 +29,11 @@ TEST(IntegerTools, FactorListsEndWithOne) {
 TEST(IntegerTools, DivisorSumsAndPrimality) {
     // clang-format off
     const struct { const char* name; Integer n, sum; bool prime; } rows[] = {
-        {"1", 1, 1, false}, {"2", 2, 1, true}, {"3", 3, 1, true}, {"4", 4, 3, false}, {"6", 6, 6, false},
-        {"9", 9, 4, false}, {"13", 13, 1, true}, {"25", 25, 6, false}, {"28", 28, 28, false},
+        {"1", 1, 1, false}, {"2", 2, 1, true}, {"3", 3, 1, true}, {"4", 4, 3, false}, {"6", 6, 6, false}, {"12", 12, 16, false},
+        {"9", 9, 4, false}, {"13", 13, 1, true}, {"25", 25, 6, false}, {"28", 28, 28, false}, {"8128", 8128, 8128, false},
         {"220", 220, 284, false}, {"32749, largest prime", 32749, 1, true}, {"32767", 32767, 6145, false},
         {"27720, sum wraps", 27720, 19064, false}, {"12600, sum wraps below 0", 12600, -29776, false},
-        {"0", 0, 1, false}, {"-7", -7, 1, false},
+        {"0", 0, 1, false}, {"-7", -7, 1, false}, {"lowest", -32768, 1, false},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -44,18 +43,10 @@ TEST(IntegerTools, DivisorSumsAndPrimality) {
     }
 }
 
-// A yield that, at its k-th call, changes the number the loop works on, as a
-// tick of "Automático" or a nested search does through the window's counter.
-struct Change {
-    Integer& n;
-    int at;
-    Integer to;
-    int calls = 0;
-    void operator()() { n = ++calls == at ? to : n; }
-};
-
 TEST(IntegerTools, LoopsReadTheNumberAfreshAfterEveryYield) {
     // clang-format off
+    // At its k-th call the yield changes the number, as a tick of "Automático" or a nested search does.
+    struct Change { Integer& n; int at; Integer to; int calls = 0; void operator()() { n = ++calls == at ? to : n; } };
     const struct { const char* name; Integer from; int at; Integer to, sum; bool prime; } rows[] = {
         {"4 turns 5 at step 2", 4, 2, 5, 1, true}, {"5 turns 4 at step 2", 5, 2, 4, 3, false},
         {"13 turns 1 at step 2", 13, 2, 1, 1, false}, {"28 turns 1 at step 5", 28, 5, 1, 7, false},
@@ -71,36 +62,21 @@ TEST(IntegerTools, LoopsReadTheNumberAfreshAfterEveryYield) {
     }
 }
 
-// One click of each automatic search: the hit (a pair's second number is 0 for the
-// others), the last candidate the window was shown and the number reported found.
-struct Clic {
-    Integer contador, shown = 0, reported = 0;
-};
+// One click of each automatic search: the hit (a pair's second number is 0 for the others),
+// the last candidate the window was shown and the number reported found.
 // clang-format off
-ParDeAmigos clicPrimos(Clic& c) {
-    c.shown = c.reported = buscarPrimo(c.contador, noYield);
-    return {c.shown, 0};
-}
-ParDeAmigos clicPerfectos(Clic& c) {
-    const auto shown = [&](Integer n) { c.shown = n; };
-    return {buscarPerfecto(c.contador, noYield, shown, [&](Integer f) { c.reported = f; }), 0};
-}
-ParDeAmigos clicAmigos(Clic& c) {
-    Integer amigo = 0;
-    const auto shown = [&](Integer n) { c.shown = n; };
-    return buscarAmigos(c.contador, amigo, noYield, shown, [&](ParDeAmigos p) { c.reported = p.primero; });
-}
+struct Clic { Integer contador, shown = 0, reported = 0; };
+ParDeAmigos clicPrimos(Clic& c) { c.shown = c.reported = buscarPrimo(c.contador, noYield); return {c.shown, 0}; }
+ParDeAmigos clicPerfectos(Clic& c) { return {buscarPerfecto(c.contador, noYield, [&](Integer n) { c.shown = n; }, [&](Integer f) { c.reported = f; }), 0}; }
+ParDeAmigos clicAmigos(Clic& c) { Integer amigo = 0; return buscarAmigos(c.contador, amigo, noYield, [&](Integer n) { c.shown = n; }, [&](ParDeAmigos p) { c.reported = p.primero; }); }
 // clang-format on
 
 TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
     // clang-format off
     const struct { const char* name; ParDeAmigos (*search)(Clic&); Integer from; ParDeAmigos found; Integer after; } rows[] = {
-        {"prime from 0", clicPrimos, 0, {2, 0}, 2}, {"prime from 2", clicPrimos, 2, {3, 0}, 3},
-        {"prime past 2000", clicPrimos, 1999, {2003, 0}, 2003}, {"prime round the range", clicPrimos, 32749, {2, 0}, 2},
-        {"perfect from 1", clicPerfectos, 1, {6, 0}, 7}, {"perfect from 7", clicPerfectos, 7, {28, 0}, 29},
-        {"perfect from 497", clicPerfectos, 497, {8128, 0}, 8129}, {"perfect round the range", clicPerfectos, 32767, {6, 0}, 7},
-        {"pair from 1", clicAmigos, 1, {220, 284}, 221}, {"pair from 221", clicAmigos, 221, {284, 220}, 285},
-        {"pair past the perfect 6", clicAmigos, 6, {220, 284}, 221}, {"pair from 18400", clicAmigos, 18400, {18416, 17296}, 18417},
+        {"prime from 0", clicPrimos, 0, {2, 0}, 2}, {"prime past 2000", clicPrimos, 1999, {2003, 0}, 2003}, {"prime round the range", clicPrimos, 32749, {2, 0}, 2},
+        {"perfect from 1", clicPerfectos, 1, {6, 0}, 7}, {"perfect from 497", clicPerfectos, 497, {8128, 0}, 8129}, {"perfect round the range", clicPerfectos, 32767, {6, 0}, 7},
+        {"pair from 1", clicAmigos, 1, {220, 284}, 221}, {"pair past the perfect 6", clicAmigos, 6, {220, 284}, 221}, {"pair from 18400", clicAmigos, 18400, {18416, 17296}, 18417},
         {"pair round the range", clicAmigos, 32767, {220, 284}, 221},
     };
     // clang-format on
@@ -114,8 +90,7 @@ TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
     }
 }
 
-// The four one-shot checks, each with the period as decimal point; b is unused by
-// the checks of one number.
+// The four one-shot checks with the period as decimal point; b unused by those of one number.
 // clang-format off
 Respuesta divisible(const Text& a, const Text& b) { return esDivisible(a, b, P); }
 Respuesta primo(const Text& a, const Text&) { return comprobarPrimo(a, P, noYield); }
