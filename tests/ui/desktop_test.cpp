@@ -1,13 +1,193 @@
-// The program as the desktop shows it: the window icons render, Qt's own texts are Spanish.
+// What a desktop user and assistive technology expect of the windows: a check
+// box follows every way of turning it, the printed numbers can be copied and
+// read out, text boxes take any length, tool windows are centred with their
+// frame, the icons render and Qt's own texts are Spanish.
 #include "all_windows.h"
 #include "window_fixture.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
+
+#include <set>
+#include <span>
 
 namespace ordevix::test {
 namespace {
-using Icons = UiTest;
-using Spanish = UiTest; // also run by ctest under other system languages
-TEST_F(Icons, EveryWindowIconIsDrawnAtBothSizes) {
+
+using Desktop = UiTest;
+
+// A screen reader, switch access or voice control: the box's accessible action.
+void byScreenReader(QCheckBox* box) {
+    QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+}
+// clang-format off
+void byMouse(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton); }
+void bySpace(QCheckBox* box) { box->setFocus(); QTest::keyClick(box, Qt::Key_Space); }
+const struct { const char* name; void (*toggle)(QCheckBox*); } kToggles[] = {{"screen reader", &byScreenReader}, {"mouse", &byMouse}, {"space", &bySpace}};
+// clang-format on
+
+TEST_F(Desktop, AutomaticoTurnedAnyWayDisablesTheBoxesAndResetsTheCounterAsAClickDoes) {
+    // Text1/Text2 after each step, a disabled one in brackets. Steps: tick, Calcular twice,
+    // clear, tick, Calcular. Primos resets its counter to 1 when cleared, so the last search
+    // shows 2 again; Perfectos and Amigos restart at 1 when ticked, so the last search shows
+    // their first hit again (the searches pass over 1).
+    // clang-format off
+    const struct { const char* name; Form& (*build)(FormHost&); const char* expected; } windows[] = {
+        {"frmPrimos",    &buildWindow<frmPrimos>,    "[] [2] [3] 3 [3] [2]"},
+        {"frmPerfectos", &buildWindow<frmPerfectos>, "[] [ 6] [ 28]  28 [ 28] [ 6]"},
+        {"frmAmigos",    &buildWindow<frmAmigos>,    "[]/[] [220]/[284] [284]/[220] 284/220 [284]/[220] [220]/[284]"},
+    };
+    // clang-format on
+    for (const auto& window : windows) {
+        for (const auto& way : kToggles) {
+            SCOPED_TRACE(std::string(window.name) + " by " + way.name);
+            restart();
+            Form& w = show(window.build(host()));
+            auto* box = qobject_cast<QCheckBox*>(w.control("Check1"));
+            QStringList shown;
+            for (char step : std::string("TCCTTC")) {
+                step == 'T' ? way.toggle(box) : click(w, "Command1");
+                QStringList texts;
+                for (const char* name : {"Text1", "Text2"})
+                    if (w.control(name))
+                        texts << QString(w.enabled(name) ? "%1" : "[%1]").arg(textOf(w, name));
+                shown << texts.join('/');
+            }
+            EXPECT_EQ(shown.join(' ').toStdString(), window.expected);
+            EXPECT_TRUE(messages.empty());
+        }
+    }
+}
+
+// Right-clicks the surface and takes "Copiar" from the menu that opens, if it is
+// enabled; returns the menu's items, a disabled one in brackets.
+QString copyByMenu(Form& w) {
+    QStringList items;
+    QTimer::singleShot(0, [&items] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            items << (action->isEnabled() ? action->text() : "[" + action->text() + "]");
+        if (menu->actions().front()->isEnabled())
+            menu->actions().front()->trigger();
+        menu->close();
+    });
+    const QPoint at(5, 5);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, w.surface()->mapToGlobal(at));
+    QApplication::sendEvent(w.surface(), &rightClick);
+    return items.join('|');
+}
+
+// Clicks the surface, which takes the focus if there is something to copy, then Ctrl+C.
+QString copyByKeys(Form& w) {
+    QTest::mouseClick(w.surface(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keySequence(w.focusWidget() ? w.focusWidget() : &w, QKeySequence::Copy);
+    return "no menu";
+}
+
+TEST_F(Desktop, ThePrintedNumbersGoToTheClipboardOnePerLine) {
+    const QString thirteenTwos = QString("2\n").repeated(13) + "1", untouched = "antes";
+    // clang-format off
+    const struct { const char* name; const char* text; QString (*copy)(Form&); const char* menu; QString clipboard; } rows[] = {
+        {"8192 by the menu",           "8192",  &copyByMenu, "Copiar",   thirteenTwos},
+        {"8192 by Ctrl+C",             "8192",  &copyByKeys, "no menu",  thirteenTwos},
+        {"nothing printed yet",        nullptr, &copyByMenu, "[Copiar]", untouched},
+        {"a refusal wiped the list",   "1",     &copyByMenu, "[Copiar]", untouched},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        Form& w = open<frmFactoreo>();
+        QGuiApplication::clipboard()->setText(untouched);
+        if (row.text) {
+            type(w, "Text1", "12");
+            click(w, "Command1"); // a list that the next click replaces
+            type(w, "Text1", row.text);
+            click(w, "Command1");
+        }
+        EXPECT_EQ(row.copy(w).toStdString(), row.menu);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row.clipboard.toStdString());
+    }
+}
+
+TEST_F(Desktop, AHundredThousandCharactersPastedReachTheConversionsWhole) {
+    // Each box gets its number followed by blanks or letters, 100 000 characters in all.
+    // Blanks after a number are ignored by every conversion; letters end the leading number.
+    // clang-format off
+    struct Paste { const char* box; const char* head; char filler; };
+    const struct { const char* name; Form& (*build)(FormHost&); std::vector<Paste> pastes; const char* button; const char* label; const char* caption; std::vector<QString> printed; } rows[] = {
+        {"Factoreador reads 12",          &buildWindow<frmFactoreo>,    {{"Text1", "12", 'x'}},                       "Command1",    nullptr,     "",             {" 2 ", " 2 ", " 3 ", " 1 "}},
+        {"¿Es divisible? reads 12 and 4", &buildWindow<frmEsDivisible>, {{"Text1", "12", ' '}, {"Text2", "4", ' '}}, "Command1",    "Label1",    "Es divisible", {}},
+        {"Cuadráticas reads 1, -3 and 2", &buildWindow<frmCuadraticas>, {{"txtValorA", "1", 'x'}, {"txtValorB", "-3", 'x'}, {"txtValorC", "2", 'x'}}, "cmdCalcular", "lblSalida", "Raices  2  1", {}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        Form& w = show(row.build(host()));
+        for (const Paste& p : row.pastes) {
+            const QString head = QString::fromUtf8(p.head);
+            QGuiApplication::clipboard()->setText(head + QString(100000 - head.size(), p.filler));
+            w.control(p.box)->setFocus();
+            QTest::keySequence(w.control(p.box), QKeySequence::Paste);
+            EXPECT_EQ(textOf(w, p.box).size(), 100000) << p.box;
+        }
+        click(w, row.button);
+        EXPECT_EQ(row.label ? captionOf(w, row.label).toStdString() : "", row.caption);
+        EXPECT_EQ(w.printedLines(), row.printed);
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+TEST_F(Desktop, TextBoxesHaveDistinctAccessibleNamesAndLabelsNoneOfTheirOwn) {
+    int boxes = 0;
+    for (const WindowEntry& entry : kAllWindows) {
+        std::set<QString> names{QString()}; // an empty name counts as taken
+        for (const Control& c : entry.build(host()).description().controls) {
+            QWidget* w = entry.build(host()).control(c.name);
+            const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            EXPECT_TRUE(c.kind != Kind::Label || w->accessibleName().isEmpty()) << c.name;
+            boxes += c.kind == Kind::TextBox;
+            EXPECT_TRUE(c.kind != Kind::TextBox || names.insert(name).second) << c.name;
+        }
+    }
+    EXPECT_GE(boxes, 10);
+}
+
+TEST_F(Desktop, TheFactorListersSurfaceDescriptionFollowsPrintAndCls) {
+    Form& window = open<frmFactoreo>();
+    QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(window.surface());
+    window.Print(97);
+    window.Print(1);
+    EXPECT_EQ(surface->text(QAccessible::Description), "97\n1");
+    window.Cls();
+    EXPECT_EQ(surface->text(QAccessible::Description), "");
+}
+
+TEST_F(Desktop, EveryToolWindowsFrameIsCentredOnTheScreen) {
+    const QPointF centre = QRectF(QGuiApplication::primaryScreen()->availableGeometry()).center();
+    // The first window on the screen learns its frame only once shown; a later one is placed
+    // with the frame of the main menu.
+    for (bool afterMenu : {false, true}) {
+        for (const WindowEntry& entry : std::span(kAllWindows).subspan(1)) { // all but the menu
+            SCOPED_TRACE(std::string(entry.name) + (afterMenu ? " after the menu" : " first"));
+            restart();
+            if (afterMenu)
+                open<frmIndex>();
+            Form& w = show(entry.build(host()));
+            ASSERT_NE(w.frameGeometry(), w.geometry()); // the offscreen platform draws a frame
+            const QPointF off = QRectF(w.frameGeometry()).center() - centre;
+            EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1.0);
+        }
+    }
+}
+
+TEST_F(Desktop, EveryWindowIconIsDrawnAtBothSizes) {
     for (const WindowEntry& entry : kAllWindows)
         for (int n : {16, 32}) { // a missing icon renders null or blank: fewer than three colours
             const QImage image = entry.build(host()).windowIcon().pixmap(n).toImage();
@@ -15,21 +195,31 @@ TEST_F(Icons, EveryWindowIconIsDrawnAtBothSizes) {
             EXPECT_GE(image.convertToFormat(QImage::Format_Indexed8).colorCount(), 3) << entry.name;
         }
 }
-TEST_F(Spanish, TheMessageBoxAndTheTextBoxMenuReadSpanish) {
+
+TEST_F(Desktop, TheRealMessageBoxIsModalTitledWithoutIconWithOneSpanishButton) {
     host().setMessageSink({});
-    QStringList texts;
+    int seen = 0;
     ModalWatch watch([&](QMessageBox& box) {
-        for (QAbstractButton* button : box.buttons())
-            texts << button->text();
+        ++seen;
+        EXPECT_EQ(box.windowTitle(), "Ordevix");
+        EXPECT_EQ(box.text(), "Debe ingresar valores");
+        EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
+        ASSERT_EQ(box.buttons().size(), 1);
+        EXPECT_EQ(box.buttons().front()->text().remove('&'), "Aceptar");
     });
     host().MsgBox(u"Debe ingresar valores");
-    const std::unique_ptr<QMenu> menu(
-        qobject_cast<QLineEdit*>(open<frmEsDivisible>().control("Text1"))
-            ->createStandardContextMenu());
-    for (QAction* action : menu->actions())
-        texts << action->text().section('\t', 0, 0);
-    EXPECT_EQ(texts.join('|').remove('&'),
-              "Aceptar|Deshacer|Rehacer||Cortar|Copiar|Pegar|Borrar||Seleccionar todo");
+    EXPECT_EQ(seen, 1);
 }
+
+TEST_F(Desktop, TheTextBoxMenuReadsSpanish) {
+    QLineEdit* box = qobject_cast<QLineEdit*>(open<frmEsDivisible>().control("Text1"));
+    const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << action->text().section('\t', 0, 0).remove('&');
+    EXPECT_EQ(texts.join('|'), "Deshacer|Rehacer||Cortar|Copiar|Pegar|Borrar||Seleccionar todo");
+}
+
 } // namespace
 } // namespace ordevix::test

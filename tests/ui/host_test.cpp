@@ -1,0 +1,240 @@
+// The form host's own contract, on a small window made for the test: faults and
+// programming errors in handlers, the event pump, the nesting cap, wiring that
+// fails as the window is built; and what it gives every window of the program
+// (the printing surface, the captions it fits into buttons).
+#include "all_windows.h"
+#include "window_fixture.h"
+
+#include <QFontMetrics>
+#include <QImage>
+
+#include <new>
+#include <stdexcept>
+
+namespace ordevix::test {
+namespace {
+
+// clang-format off
+constexpr Control kControls[] = {
+    {Kind::TextBox,       "Text1",    "",           100,  100, 1200, 375, 0},
+    {Kind::Label,         "Label1",   "",           100,  600, 1200, 375, 1},
+    {Kind::CommandButton, "Command1", "Calcular",   100, 1200, 1200, 495, 2},
+    {Kind::CheckBox,      "Check1",   "Automático", 100, 1800, 1200, 495, 3},
+};
+constexpr MenuItem kMenu[] = {{"Archivo", "mnuArchivo", "Salir", "mnuSalir", "F4"}};
+// clang-format on
+const FormDescription kDescription{"frmPrueba",        "Prueba", 3000,      3000, kMsSansSerif825,
+                                   Placement::Centred, nullptr,  kControls, kMenu};
+
+// Binds the names it is given to one handler, which writes Text1 and then does
+// what the test needs.
+struct frmPrueba : Form {
+    frmPrueba(FormHost& host, const std::vector<const char*>& names) : Form(host, kDescription) {
+        for (const char* name : names)
+            onClick(name, &frmPrueba::Click);
+    }
+    void Click() {
+        ++runs;
+        setText("Text1", u"antes");
+        calcular();
+    }
+    std::function<void()> calcular = [] {};
+    int runs = 0;
+};
+struct frmPruebaCompleta : frmPrueba {
+    explicit frmPruebaCompleta(FormHost& host)
+        : frmPrueba(host, {"Command1", "Check1", "mnuSalir"}) {}
+};
+struct frmPruebaSinMenu : frmPrueba {
+    explicit frmPruebaSinMenu(FormHost& host) : frmPrueba(host, {"Command1", "Check1"}) {}
+};
+
+class Host : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        open<frmPruebaCompleta>();
+    }
+    frmPrueba& w() { return host().form<frmPruebaCompleta>(); }
+};
+
+QStringList criticalLog;
+void recordCritical(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    criticalLog << (type == QtCriticalMsg ? text : QString());
+}
+
+TEST_F(Host, FaultsAreReportedAndOtherExceptionsAreProgrammingErrors) {
+    // What the programming-error sink gets, in part, and what the user is told;
+    // what the handler wrote before stays, and the window with it.
+    // clang-format off
+    const struct { const char* name; std::function<void(frmPrueba&)> raise; const char* error; const char* message; } rows[] = {
+        {"type mismatch",        [](frmPrueba&) { raise(FaultKind::TypeMismatch); },     "", "El valor ingresado no es un número válido."},
+        {"overflow",             [](frmPrueba&) { raise(FaultKind::Overflow); },         "", "El número está fuera del rango admitido."},
+        {"arithmetic",           [](frmPrueba&) { raise(FaultKind::Arithmetic); },       "", "La operación no tiene un resultado válido."},
+        {"a standard exception", [](frmPrueba&) { throw std::out_of_range("historia llena"); }, "historia llena", ""},
+        {"a wrong-kind read",    [](frmPrueba& w) { w.value("Text1"); },                "Text1", ""},
+        {"not a std::exception", [](frmPrueba&) { throw 7; },                           "not a std::exception", ""},
+        {"out of memory",        [](frmPrueba&) { throw std::bad_alloc(); },            "", "El número está fuera del rango admitido."},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        std::vector<QString> errors;
+        host().setProgrammingErrorSink([&](const QString& what) { errors.push_back(what); });
+        frmPrueba& window = open<frmPruebaCompleta>();
+        window.calcular = [&] { row.raise(window); };
+        click(window, "Command1");
+        EXPECT_EQ(errors.size(), *row.error ? 1u : 0u);
+        EXPECT_TRUE(errors.empty() || errors.front().contains(QString::fromUtf8(row.error)));
+        EXPECT_EQ(lastMessage(), QString::fromUtf8(row.message));
+        EXPECT_EQ(textOf(window, "Text1"), "antes");
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(ends, 0);
+    }
+    // The program's own way: the user is told, the log gets what went wrong.
+    host().setProgrammingErrorSink({});
+    w().calcular = [] { throw std::out_of_range("historia llena"); };
+    criticalLog.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordCritical);
+    click(w(), "Command1");
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(lastMessage(), QStringLiteral("La operación no tiene un resultado válido."));
+    EXPECT_TRUE(criticalLog.join('|').contains(QStringLiteral("historia llena")));
+}
+
+TEST_F(Host, AWrongKindReadInTheProgramEndsItWithTheWindowAndControlNamed) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    host().setProgrammingErrorSink({});
+    w().calcular = [this] { w().value("Text1"); };
+    EXPECT_DEATH(click(w(), "Command1"), "frmPrueba: Text1");
+}
+
+TEST_F(Host, APostedClickRunsBeforeTheLoopEndsWithTheRealPumpPolicy) {
+    w().calcular = [&] {
+        if (w().runs > 1)
+            return; // the posted click
+        QMetaObject::invokeMethod(w().control("Check1"), "click", Qt::QueuedConnection);
+        for (long steps = 0; w().runs == 1 && steps < 20'000'000'000L; ++steps)
+            host().DoEvents();
+    };
+    click(w(), "Command1");
+    EXPECT_EQ(w().runs, 2);
+}
+
+TEST_F(Host, NestedRunsOfOneHandlerAreCapped) {
+    int depth = 0, deepest = 0;
+    host().setPumpPolicy(1, std::chrono::nanoseconds(0));
+    w().calcular = [&] {
+        deepest = std::max(deepest, ++depth);
+        QMetaObject::invokeMethod(w().control("Command1"), "click", Qt::QueuedConnection);
+        for (int step = 0; step < 3; ++step)
+            host().DoEvents();
+        --depth;
+    };
+    click(w(), "Command1");
+    EXPECT_EQ(deepest, FormHost::kMaxNesting);
+}
+
+// `act` throws a WiringError naming frmPrueba and `control`, or none if `control` is null.
+void expectNames(const std::function<void()>& act, const char* control) {
+    std::string what = "no WiringError";
+    try {
+        act();
+    } catch (const WiringError& error) {
+        what = error.what();
+    }
+    EXPECT_TRUE(control ? what.find("frmPrueba") != std::string::npos &&
+                              what.find(control) != std::string::npos
+                        : what == "no WiringError")
+        << what;
+}
+
+using Wiring = UiTest;
+
+TEST_F(Wiring, AWrongBindingFailsAsTheWindowIsBuiltNamingWindowAndControl) {
+    // The control the message names; nullptr: no error.
+    // clang-format off
+    const struct { const char* name; std::vector<const char*> bound; const char* control; } rows[] = {
+        {"all wired",                 {"Command1", "Check1", "mnuSalir"},              nullptr},
+        {"a name not in the table",   {"Command1", "Check1", "mnuSalir", "Command9"},  "Command9"},
+        {"a button bound twice",      {"Command1", "Check1", "mnuSalir", "Command1"},  "Command1"},
+        {"a menu item bound twice",   {"Command1", "Check1", "mnuSalir", "mnuSalir"},  "mnuSalir"},
+        {"a label has no Click",      {"Command1", "Check1", "mnuSalir", "Label1"},    "Label1"},
+        {"a text box has no Click",   {"Command1", "Check1", "mnuSalir", "Text1"},     "Text1"},
+        {"a button without handler",  {"Check1", "mnuSalir"},                          "Command1"},
+        {"a check box without one",   {"Command1", "mnuSalir"},                        "Check1"},
+        {"a menu item without one",   {"Command1", "Check1"},                          "mnuSalir"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectNames([&] { frmPrueba(host(), row.bound).checkWiring(); }, row.control);
+    }
+}
+
+TEST_F(Wiring, TheHostChecksEveryWindowItBuildsAndKeepsNoHalfWiredOne) {
+    expectNames([&] { host().form<frmPruebaSinMenu>(); }, "mnuSalir");
+    EXPECT_TRUE(host().forms().empty());
+}
+
+TEST_F(Wiring, AControlReadOrWrittenAsTheWrongKindFailsNamingWindowAndControl) {
+    // clang-format off
+    const struct { const char* name; std::function<void(Form&)> access; const char* control; } rows[] = {
+        {"Text of a label",              [](Form& f) { f.text("Label1"); },                   "Label1"},
+        {"Text written into a check box",[](Form& f) { f.setText("Check1", u"1"); },          "Check1"},
+        {"Caption of a text box",        [](Form& f) { f.caption("Text1"); },                 "Text1"},
+        {"Caption written on a button",  [](Form& f) { f.setCaption("Command1", u"Otro"); },  "Command1"},
+        {"Enabled of a label",           [](Form& f) { f.enabled("Label1"); },                "Label1"},
+        {"Enabled set on a button",      [](Form& f) { f.setEnabled("Command1", false); },    "Command1"},
+        {"Value of a button",            [](Form& f) { f.value("Command1"); },                "Command1"},
+        {"Text of a name not in the table", [](Form& f) { f.text("Text2"); },                 "Text2"},
+    };
+    // clang-format on
+    frmPruebaCompleta window(host());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectNames([&] { row.access(window); }, row.control);
+    }
+}
+
+using Windows = UiTest;
+
+TEST_F(Windows, EachPrintedLineIsDrawnInItsOwnBand) {
+    // The factor list of 999 is five lines; band k runs from k to k + 1 line heights.
+    // The lines printed before are wiped and the list starts again at the top.
+    frmFactoreo& w = open<frmFactoreo>();
+    for (Integer n : {1, 2, 3})
+        w.Print(n);
+    type(w, "Text1", "999");
+    click(w, "Command1");
+    QImage image(w.surface()->size(), QImage::Format_RGB32);
+    w.surface()->render(&image, {}, {}, QWidget::DrawWindowBackground); // no controls
+    const QRgb paper = image.pixel(image.width() - 1, image.height() - 1);
+    const int lineHeight = QFontMetrics(w.font()).lineSpacing();
+    const auto inkedRows = [&](int band) {
+        int rows = 0;
+        for (int y = band * lineHeight; y < (band + 1) * lineHeight; ++y)
+            for (int x = 0; x < image.width() / 4; ++x)
+                if (image.pixel(x, y) != paper) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    };
+    for (int band = 0; band < 5; ++band)
+        EXPECT_GE(inkedRows(band), lineHeight / 3) << "line " << band;
+    EXPECT_EQ(inkedRows(5), 0) << "below the last line";
+}
+
+TEST_F(Windows, ALongButtonCaptionBreaksAtItsLastBlank) {
+    frmIndex& menu = open<frmIndex>();
+    const auto shown = [&](const char* button) {
+        return qobject_cast<QAbstractButton*>(menu.control(button))->text().toStdString();
+    };
+    EXPECT_EQ(shown("Command6"), "F&unciones\nCuadráticas");
+    EXPECT_EQ(shown("Command5"), "&Es Divisible");
+}
+
+} // namespace
+} // namespace ordevix::test
