@@ -11,7 +11,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -19,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -86,34 +84,6 @@ protected:
 
 private:
     std::optional<FormHost> host_;
-};
-
-// Answers every real message box that comes up while it lives: look() sees it,
-// then its first button closes it. A dialog still open after five seconds fails
-// the test and is closed, so no test waits forever for a box.
-class ModalWatch {
-public:
-    explicit ModalWatch(std::function<void(QMessageBox&)> look) {
-        poll_.callOnTimeout([look] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    look(*box);
-                    box->buttons().front()->click();
-                }
-        });
-        deadline_.callOnTimeout([] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
-                    ADD_FAILURE() << "a dialog was left open";
-                    dialog->reject();
-                }
-        });
-        poll_.start(10);
-        deadline_.start(5000);
-    }
-
-private:
-    QTimer poll_, deadline_;
 };
 
 } // namespace ordevix::test
