@@ -1,12 +1,14 @@
-// The form host's own contract, on a small window made for the test: faults and
-// programming errors in handlers, the event pump, the nesting cap, wiring that
-// fails as the window is built; and what it gives every window of the program
-// (the printing surface, the captions it fits into buttons).
+// The form host's own contract, mostly on a small window made for the test:
+// faults and programming errors in handlers, the nesting cap, wiring that fails
+// as the window is built; and DoEvents as the long loops see it (how many steps
+// it lets pass between two calls, where its event pass falls) with the texts
+// written between two passes.
 #include "all_windows.h"
 #include "window_fixture.h"
 
-#include <QFontMetrics>
-#include <QImage>
+#include "tools/integer_tools.h"
+
+#include <QLabel>
 
 #include <new>
 #include <stdexcept>
@@ -198,42 +200,100 @@ TEST_F(Wiring, AControlReadOrWrittenAsTheWrongKindFailsNamingWindowAndControl) {
     }
 }
 
-using Windows = UiTest;
+class Pump : public UiTest {
+protected:
+    // Every clock check makes an event pass; the probe counts them.
+    void every(int stride) {
+        host().setPumpPolicy(stride, std::chrono::nanoseconds(0));
+        host().setPumpProbe([this] { onPass(++passes); });
+    }
+    int passes = 0;
+    std::function<void(int)> onPass = [](int) {};
+};
 
-TEST_F(Windows, EachPrintedLineIsDrawnInItsOwnBand) {
-    // The factor list of 999 is five lines; band k runs from k to k + 1 line heights.
-    // The lines printed before are wiped and the list starts again at the top.
-    frmFactoreo& w = open<frmFactoreo>();
-    for (Integer n : {1, 2, 3})
-        w.Print(n);
-    type(w, "Text1", "999");
-    click(w, "Command1");
-    QImage image(w.surface()->size(), QImage::Format_RGB32);
-    w.surface()->render(&image, {}, {}, QWidget::DrawWindowBackground); // no controls
-    const QRgb paper = image.pixel(image.width() - 1, image.height() - 1);
-    const int lineHeight = QFontMetrics(w.font()).lineSpacing();
-    const auto inkedRows = [&](int band) {
-        int rows = 0;
-        for (int y = band * lineHeight; y < (band + 1) * lineHeight; ++y)
-            for (int x = 0; x < image.width() / 4; ++x)
-                if (image.pixel(x, y) != paper) {
-                    ++rows;
-                    break;
-                }
-        return rows;
+TEST_F(Pump, GrantsTheStepsLeftBeforeTheNextPass) {
+    // clang-format off
+    const struct { const char* name; int stride; std::vector<std::int32_t> asked, granted; int passes; } rows[] = {
+        {"a pass at every step", 1, {100, 100, 1}, {1, 1, 1}, 3},
+        {"four, then a pass and five", 5, {100, 100, 100}, {4, 5, 5}, 2},
+        {"fewer asked than left", 5, {2, 100, 1, 1}, {2, 2, 1, 1}, 1},
+        {"nothing asked is one step", 5, {0, -3}, {1, 1}, 0},
     };
-    for (int band = 0; band < 5; ++band)
-        EXPECT_GE(inkedRows(band), lineHeight / 3) << "line " << band;
-    EXPECT_EQ(inkedRows(5), 0) << "below the last line";
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        every(row.stride);
+        passes = 0;
+        std::vector<std::int32_t> granted;
+        for (const std::int32_t steps : row.asked)
+            granted.push_back(host().DoEvents(steps));
+        EXPECT_EQ(granted, row.granted);
+        EXPECT_EQ(passes, row.passes);
+    }
 }
 
-TEST_F(Windows, ALongButtonCaptionBreaksAtItsLastBlank) {
-    frmIndex& menu = open<frmIndex>();
-    const auto shown = [&](const char* button) {
-        return qobject_cast<QAbstractButton*>(menu.control(button))->text().toStdString();
+// A pass every 5 steps: the second comes at step 10, where a tick of
+// "Automático" sets n to 1; 1 + 2 + 4 + 7 were gathered in steps 1 to 9.
+TEST_F(Pump, ThePassFallsOnTheSameStepWhetherTheLoopAsksForOneOrMany) {
+    for (const bool oneAtATime : {false, true}) {
+        SCOPED_TRACE(oneAtATime ? "one step a call" : "steps asked in chunks");
+        Integer n = 28;
+        every(5);
+        passes = 0;
+        onPass = [&n](int pass) { n = pass == 2 ? 1 : n; };
+        const Integer suma =
+            oneAtATime
+                ? sumarDivisores(n, [this] { host().DoEvents(); })
+                : sumarDivisores(n, [this](std::int32_t steps) { return host().DoEvents(steps); });
+        EXPECT_EQ(suma, 14);
+        EXPECT_EQ(passes, 2);
+    }
+}
+
+// The sum of 3 takes two steps of the five before the pass, so three more
+// single steps reach it: a wish beyond the steps left would lose the rest.
+TEST_F(Pump, ASumAsksOnlyForTheStepsItHasLeft) {
+    every(5);
+    const Integer n = 3;
+    EXPECT_EQ(sumarDivisores(n, [this](std::int32_t steps) { return host().DoEvents(steps); }), 1);
+    int steps = 0;
+    for (; passes == 0 && steps < 10; ++steps)
+        host().DoEvents();
+    EXPECT_EQ(steps, 3);
+}
+
+// Three captions and three texts written in a row: the window reads the last at
+// once, the widgets get it at the next pass, after the handler, before a
+// message box, or when a control is taken directly.
+TEST_F(Pump, TextsWrittenBetweenPassesReachTheWidgetsAtTheNextOne) {
+    frmPerfectos& w = open<frmPerfectos>();
+    auto* label = w.findChild<QLabel*>(QStringLiteral("Label3"));
+    auto* box = w.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    const auto onScreen = [&] { return label->text() + "|" + box->text(); };
+    QString beforeBox;
+    host().setMessageSink([&](const QString&) { beforeBox = onScreen(); });
+    // Each row does its thing and says what the screen showed then.
+    // clang-format off
+    const struct { const char* name; std::function<QString()> then; } rows[] = {
+        {"an event pass",            [&] { every(1); host().DoEvents(); return onScreen(); }},
+        {"the end of a handler",     [&] { host().dispatch(this, [] {}); return onScreen(); }},
+        {"a message box",            [&] { host().MsgBox(u"x"); return beforeBox; }},
+        {"a control taken directly", [&] { w.control("Label1"); return onScreen(); }},
     };
-    EXPECT_EQ(shown("Command6"), "F&unciones\nCuadráticas");
-    EXPECT_EQ(shown("Command5"), "&Es Divisible");
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        label->setText("old");
+        box->setText("old");
+        for (const char16_t* t : {u"1", u"2", u"Procesando... 3"}) {
+            w.setCaption("Label3", t);
+            w.setText("Text1", t);
+        }
+        EXPECT_EQ(captionOf(w, "Label3") + "|" + textOf(w, "Text1"),
+                  "Procesando... 3|Procesando... 3");
+        EXPECT_EQ(onScreen(), "old|old");
+        EXPECT_EQ(row.then(), "Procesando... 3|Procesando... 3");
+    }
 }
 
 } // namespace
