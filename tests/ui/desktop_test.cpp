@@ -2,7 +2,6 @@
 // box follows every way of turning it, the printed numbers can be copied and
 // read out, text boxes take any length, tool windows are centred with their
 // frame, the icons render and Qt's own texts are Spanish.
-#include "all_windows.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

@@ -1,6 +1,5 @@
 // Moving between the windows: the doors of the main menu, "INICIO" back, the
 // ways out, and the keyboard's path through each window.
-#include "all_windows.h"
 #include "window_fixture.h"
 
 namespace ordevix::test {

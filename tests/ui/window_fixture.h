@@ -1,12 +1,19 @@
 // Headless fixture for the window tests: a fresh program with its own host per
 // test, message boxes recorded instead of shown, End observed instead of exiting,
 // and any exception from a handler that is not one of the program's faults
-// failing the test.
+// failing the test; and every window of the program, for tests that go over all.
 #pragma once
 
+#include "calculator/frmCalculadora.h"
+#include "quadratic/frmCuadraticas.h"
 #include "shell/form.h"
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
+#include "tools/frmAmigos.h"
+#include "tools/frmEsDivisible.h"
+#include "tools/frmFactoreo.h"
+#include "tools/frmPerfectos.h"
+#include "tools/frmPrimos.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -85,5 +92,24 @@ protected:
 private:
     std::optional<FormHost> host_;
 };
+
+// The window's one instance in the host, built but not shown.
+template <class W> Form& buildWindow(FormHost& host) {
+    return host.form<W>();
+}
+
+struct WindowEntry {
+    const char* name;
+    Form& (*build)(FormHost&);
+};
+
+// clang-format off
+inline constexpr WindowEntry kAllWindows[] = {
+    {"frmIndex", &buildWindow<frmIndex>},       {"frmCalculadora", &buildWindow<frmCalculadora>},
+    {"frmFactoreo", &buildWindow<frmFactoreo>}, {"frmEsDivisible", &buildWindow<frmEsDivisible>},
+    {"frmPrimos", &buildWindow<frmPrimos>},     {"frmPerfectos", &buildWindow<frmPerfectos>},
+    {"frmAmigos", &buildWindow<frmAmigos>},     {"frmCuadraticas", &buildWindow<frmCuadraticas>},
+};
+// clang-format on
 
 } // namespace ordevix::test
