@@ -215,14 +215,5 @@ TEST_F(Desktop, TheRealMessageBoxIsModalTitledWithoutIconWithOneSpanishButton) {
     EXPECT_EQ(seen, 1);
 }
 
-TEST_F(Desktop, TheTextBoxMenuReadsSpanish) {
-    QLineEdit* box = qobject_cast<QLineEdit*>(open<frmEsDivisible>().control("Text1"));
-    const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
-    QStringList texts;
-    for (QAction* action : menu->actions())
-        texts << action->text().section('\t', 0, 0).remove('&');
-    EXPECT_EQ(texts.join('|'), "Deshacer|Rehacer||Cortar|Copiar|Pegar|Borrar||Seleccionar todo");
-}
-
 } // namespace
 } // namespace ordevix::test
