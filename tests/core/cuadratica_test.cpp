@@ -7,7 +7,6 @@ namespace {
 
 constexpr RegionalSettings P = RegionalSettings::period(), C = RegionalSettings::comma();
 using enum Solucion::Tipo;
-const Text kNoCuadratica = u"La función no es cuadrática: AX2 no puede ser 0.";
 
 TEST(Cuadratica, RootsRefusalsAndFaults) {
     // A caption with the roots, a message, or the arithmetic fault beyond the Single range.
@@ -17,7 +16,7 @@ TEST(Cuadratica, RootsRefusalsAndFaults) {
         {"seven digits", C, u"1", u"1", u"-1", Raices, u"Raices  .618034 -1.618034"}, {"double root at -0", P, u"1", u"0", u"0", Raices, u"Coinciden en  0"},
         {"complex", P, u"1", u"2", u"5", Raices, u"Complejas -1+/- 2i"}, {"double root below 0", C, u"1", u"2", u"1", Raices, u"Coinciden en -1"},
         {"Single real part", P, u"3", u"2", u"1", Raices, u"Complejas -.3333333+/- .471404520791032i"}, {"comma as the point", C, u"0,5", u"-1,5", u"1", Raices, u"Raices  2  1"},
-        {"0,5 is 0 with the period", P, u"0,5", u"1", u"1", NoCuadratica, kNoCuadratica}, {"three zeros", P, u"0", u"", u"0", Rechazada, u"Debe ingresar valores"},
+        {"0,5 is 0 with the period", P, u"0,5", u"1", u"1", NoCuadratica, u"La función no es cuadrática: AX2 no puede ser 0."}, {"three zeros", P, u"0", u"", u"0", Rechazada, u"Debe ingresar valores"},
     };
     const struct { const char* name; Text a, b, c; } faults[] = {
         {"b squared", u"1", u"1E+20", u"1"}, {"a itself", u"1E+39", u"1", u"1"},

@@ -30,8 +30,7 @@ TEST(IntegerTools, DivisorSumsAndPrimality) {
     // clang-format off
     struct Change { Integer& n; int at; Integer to; int calls = 0; void operator()() { n = ++calls == at ? to : n; } };
     const struct { const char* name; Integer n, sum; bool prime; int at = 0; Integer to = 0; } rows[] = {
-        {"1", 1, 1, false}, {"2", 2, 1, true},
-        {"4", 4, 3, false}, {"32749, largest prime", 32749, 1, true},
+        {"2", 2, 1, true}, {"32749, largest prime", 32749, 1, true},
         {"27720, sum wraps", 27720, 19064, false}, {"12600, sum wraps below 0", 12600, -29776, false},
         {"lowest", -32768, 1, false}, {"4 turns 5 at step 2", 4, 1, true, 2, 5},
         {"5 turns 4 at step 2", 5, 3, false, 2, 4}, {"13 turns 1 at step 2", 13, 1, false, 2, 1},
