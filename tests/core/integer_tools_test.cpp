@@ -32,7 +32,7 @@ TEST(IntegerTools, DivisorSumsAndPrimality) {
     const struct { const char* name; Integer n, sum; bool prime; int at = 0; Integer to = 0; } rows[] = {
         {"2", 2, 1, true}, {"32749, largest prime", 32749, 1, true},
         {"27720, sum wraps", 27720, 19064, false}, {"12600, sum wraps below 0", 12600, -29776, false},
-        {"lowest", -32768, 1, false}, {"4 turns 5 at step 2", 4, 1, true, 2, 5},
+        {"lowest", -32768, 1, false}, {"4 turns 9 at step 2, the root bound too", 4, 4, false, 2, 9},
         {"5 turns 4 at step 2", 5, 3, false, 2, 4}, {"13 turns 1 at step 2", 13, 1, false, 2, 1},
         {"28 turns 1 at step 5: 1 + 2 + 4", 28, 7, false, 5, 1}, {"6 turns 28 at step 3: 1 + 2 + 4 + 7 + 14", 6, 28, false, 3, 28},
         {"12 turns -12 at step 4: 1 + 2 + 3 + 4", 12, 10, false, 4, -12}, {"12 turns 0 at step 6, which divides 0", 12, 16, false, 6, 0},
