@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <variant>
 
 using namespace ordevix;
@@ -12,7 +11,6 @@ using enum ordevix::FaultKind;
 namespace {
 
 constexpr RegionalSettings P = RegionalSettings::period(), C = RegionalSettings::comma();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 using Outcome = std::variant<double, FaultKind>; // a value, or the fault raised instead
 template <typename F, typename... Args> Outcome run(F f, const Args&... args) try {
@@ -22,17 +20,14 @@ template <typename F, typename... Args> Outcome run(F f, const Args&... args) tr
 }
 
 TEST(NumericReaders, LeadingNumberOrWholeText) {
-    // lead: TextValue, and RegionalTextValue with the period; leadComma: RegionalTextValue
-    // with the comma; wholePeriod, wholeComma: TextToDouble.
+    // lead: TextValue, RegionalTextValue(P); leadComma: RegionalTextValue(C); whole: TextToDouble.
     // clang-format off
     const struct { const char* name; Text text; Outcome lead, leadComma, wholePeriod, wholeComma; } rows[] = {
-        {"empty", u"", 0.0, 0.0, TypeMismatch, TypeMismatch}, {"blanks only", u"   ", 0.0, 0.0, TypeMismatch, TypeMismatch},
-        {"digits then letters", u"12abc", 12.0, 12.0, TypeMismatch, TypeMismatch}, {"blanks inside", u"1 0\t0\r\n0", 1000.0, 1000.0, TypeMismatch, TypeMismatch},
-        {"period", u"1.5", 1.5, 1.5, 1.5, 15.0}, {"the PI key's text", u"3,1415927", 3.0, 3.1415927, 31415927.0, 3.1415927},
+        {"blanks only", u"   ", 0.0, 0.0, TypeMismatch, TypeMismatch}, {"digits then letters", u"12abc", 12.0, 12.0, TypeMismatch, TypeMismatch},
+        {"blanks inside", u"1 0\t0\r\n0", 1000.0, 1000.0, TypeMismatch, TypeMismatch}, {"the PI key's text", u"3,1415927", 3.0, 3.1415927, 31415927.0, 3.1415927},
         {"separators, sign", u" -1,2,,34.5 ", -1.0, -1.2, -1234.5, TypeMismatch}, {"point first", u".1.234,5", 0.1, 0.1, TypeMismatch, 1234.5},
-        {"exponent", u"+1e3", 1000.0, 1000.0, 1000.0, 1000.0}, {"two-digit exponent", u"25E-12", 25e-12, 25e-12, 25e-12, 25e-12},
-        {"exponent, no digits", u"2E+", 2.0, 2.0, TypeMismatch, TypeMismatch}, {"hex mark upper", u"&HAF", 175.0, 175.0, TypeMismatch, TypeMismatch},
-        {"hex mark lower", u"&haf", 175.0, 175.0, TypeMismatch, TypeMismatch}, {"octal mark upper", u"&O17", 15.0, 15.0, TypeMismatch, TypeMismatch},
+        {"two-digit exponent", u"25E-12", 25e-12, 25e-12, 25e-12, 25e-12}, {"exponent, no digits", u"+2E+", 2.0, 2.0, TypeMismatch, TypeMismatch},
+        {"hex, lower mark", u"&hAaf", 2735.0, 2735.0, TypeMismatch, TypeMismatch}, {"octal mark upper", u"&O17", 15.0, 15.0, TypeMismatch, TypeMismatch},
         {"octal, blanks, an 8", u" & o 178", 15.0, 15.0, TypeMismatch, TypeMismatch}, {"largest hex", u"&HFFFFFFFF", 4294967295.0, 4294967295.0, TypeMismatch, TypeMismatch},
         {"hex past 32 bits", u"&H100000000", Overflow, Overflow, TypeMismatch, TypeMismatch}, {"beyond Double", u"-1.8e308", Overflow, Overflow, Overflow, Overflow},
     };
@@ -48,12 +43,11 @@ TEST(NumericReaders, LeadingNumberOrWholeText) {
 }
 
 TEST(NumericReaders, WholeNumbersRoundHalfToEvenWithinTheirRange) {
-    // The text is the value written with a period: reading it rounds as the value does.
     // clang-format off
     const struct { const char* name; double x; Text text; Outcome integer, whole32; } rows[] = {
-        {"2.5 to 2", 2.5, u"2.5", 2.0, 2.0}, {"3.5 to 4", 3.5, u"3.5", 4.0, 4.0}, {"-2.5 to -2", -2.5, u"-2.5", -2.0, -2.0},
-        {"Integer + 1/2", 32767.5, u"32767.5", Overflow, 32768.0}, {"below Integer", -32768.5, u"-32768.5", -32768.0, -32768.0},
-        {"largest Long", 2147483647.0, u"2,147,483,647", Overflow, 2147483647.0}, {"Long + 1/2", 2147483647.5, u"2147483647.5", Overflow, Overflow}, {"below Long", -2147483648.5, u"-2147483648.5", Overflow, -2147483648.0},
+        {"2.5 to 2", 2.5, u"2.5", 2.0, 2.0}, {"Integer + 1/2, up to the even 32768", 32767.5, u"32767.5", Overflow, 32768.0},
+        {"below Integer", -32768.5, u"-32768.5", -32768.0, -32768.0}, {"largest Long", 2147483647.0, u"2,147,483,647", Overflow, 2147483647.0},
+        {"Long + 1/2", 2147483647.5, u"2147483647.5", Overflow, Overflow}, {"below Long", -2147483648.5, u"-2147483648.5", Overflow, -2147483648.0},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -68,15 +62,13 @@ TEST(NumericReaders, WholeNumbersRoundHalfToEvenWithinTheirRange) {
 TEST(NumericHelpers, PowerWholePartAndDivision) {
     // clang-format off
     const struct { const char* name; Outcome got, expected; } rows[] = {
-        {"(-2)^3", run(RaisePower, -2, 3), -8.0}, {"(-8)^(1/3)", run(RaisePower, -8, 1.0 / 3), Arithmetic}, {"0^-1", run(RaisePower, 0, -1), Arithmetic}, {"0^0", run(RaisePower, 0, 0), 1.0},
-        {"49^0.5", run(RaisePower, 49, 0.5), 7.0}, {"10^309", run(RaisePower, 10, 309), Overflow},
+        {"(-2)^3", run(RaisePower, -2, 3), -8.0}, {"(-8)^(1/3)", run(RaisePower, -8, 1.0 / 3), Arithmetic},
+        {"0^-1", run(RaisePower, 0, -1), Arithmetic}, {"10^309", run(RaisePower, 10, 309), Overflow},
         {"whole part of -2.9", run(WholePart, -2.9), -2.0}, {"Single overflow", run(StoreSingle, -0x1.ffffffp127), Arithmetic},
-        {"largest Single", run(StoreSingle, 0x1.fffffep127), 0x1.fffffep127}, {"infinity checked", run(CheckFloat, kInf), Arithmetic},
-        {"Integer 7 \\ -2", run(DivideInteger, 7, -2), -3.0}, {"Integer 1 \\ 0", run(DivideInteger, 1, 0), Arithmetic}, {"Integer min \\ -1", run(DivideInteger, -32768, -1), Overflow},
-        {"Long min \\ -1", run(DivideLong, -2147483647 - 1, -1), Overflow},
-        {"writing infinity", run([](double x) { return DoubleToText(x, P).size(); }, kInf), Arithmetic},
+        {"largest Single", run(StoreSingle, 0x1.fffffep127), 0x1.fffffep127}, {"Integer 7 \\ -2", run(DivideInteger, 7, -2), -3.0},
+        {"Integer 1 \\ 0", run(DivideInteger, 1, 0), Arithmetic}, {"Integer min \\ -1", run(DivideInteger, -32768, -1), Overflow},
+        {"writing infinity", run([](double x) { return DoubleToText(x, P).size(); }, HUGE_VAL), Arithmetic},
         {"writing NaN", run([](double x) { return NumberToSignedText(x).size(); }, std::nan("")), Arithmetic},
-        {"writing -infinity", run([](float x) { return NumberToSignedText(x).size(); }, -float(kInf)), Arithmetic},
     };
     // clang-format on
     for (const auto& row : rows)
@@ -86,13 +78,11 @@ TEST(NumericHelpers, PowerWholePartAndDivision) {
 TEST(NumericWriters, FifteenDigitsOrSevenForASingle) {
     // clang-format off
     const struct { const char* name; double x; Text period, comma, signedDouble, signedSingle; } rows[] = {
-        {"one third", 1.0 / 3, u"0.333333333333333", u"0,333333333333333", u" .333333333333333", u" .3333333"}, {"two thirds", 2.0 / 3, u"0.666666666666667", u"0,666666666666667", u" .666666666666667", u" .6666667"},
-        {"0.1 + 0.2", 0.1 + 0.2, u"0.3", u"0,3", u" .3", u" .3"}, {"negative fraction", -0.25, u"-0.25", u"-0,25", u"-.25", u"-.25"},
-        {"negative zero", -0.0, u"0", u"0", u" 0", u" 0"}, {"15 nines", 999999999999999.0, u"999999999999999", u"999999999999999", u" 999999999999999", u" 1E+15"},
-        {"rounds to 1E+15", 999999999999999.9, u"1E+15", u"1E+15", u" 1E+15", u" 1E+15"}, {"two-digit mantissa", 1.5e15, u"1.5E+15", u"1,5E+15", u" 1.5E+15", u" 1.5E+15"},
-        {"small, negative", -2.5e-7, u"-2.5E-07", u"-2,5E-07", u"-2.5E-07", u"-2.5E-07"}, {"eight digits", 12345678.0, u"12345678", u"12345678", u" 12345678", u" 1.234568E+07"},
-        {"whole and fraction", 12.75, u"12.75", u"12,75", u" 12.75", u" 12.75"}, {"1E-4 positional", 0.0001, u"0.0001", u"0,0001", u" .0001", u" .0001"},
-        {"1E-5 scientific", 0.00001, u"1E-05", u"1E-05", u" 1E-05", u" 1E-05"},
+        {"two thirds", 2.0 / 3, u"0.666666666666667", u"0,666666666666667", u" .666666666666667", u" .6666667"}, {"negative fraction", -0.25, u"-0.25", u"-0,25", u"-.25", u"-.25"},
+        {"negative zero", -0.0, u"0", u"0", u" 0", u" 0"}, {"whole and fraction", 12.75, u"12.75", u"12,75", u" 12.75", u" 12.75"},
+        {"15 nines", 999999999999999.0, u"999999999999999", u"999999999999999", u" 999999999999999", u" 1E+15"}, {"rounds to 1E+15", 999999999999999.9, u"1E+15", u"1E+15", u" 1E+15", u" 1E+15"},
+        {"two-digit mantissa", 1.5e15, u"1.5E+15", u"1,5E+15", u" 1.5E+15", u" 1.5E+15"}, {"eight digits", 12345678.0, u"12345678", u"12345678", u" 12345678", u" 1.234568E+07"},
+        {"1E-4 positional", 0.0001, u"0.0001", u"0,0001", u" .0001", u" .0001"}, {"1E-5 scientific", 0.00001, u"1E-05", u"1E-05", u" 1E-05", u" 1E-05"},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -102,7 +92,7 @@ TEST(NumericWriters, FifteenDigitsOrSevenForASingle) {
         EXPECT_EQ(NumberToSignedText(row.x), row.signedDouble);
         EXPECT_EQ(NumberToSignedText(static_cast<Single>(row.x)), row.signedSingle);
     }
-    EXPECT_EQ(NumberToSignedText(Integer{28}) + NumberToSignedText(Integer{-2}), u" 28-2");
+    EXPECT_EQ(NumberToSignedText(Integer{0}) + NumberToSignedText(Integer{-2}), u" 0-2");
     EXPECT_EQ(IntegerToText(-32768), u"-32768");
 }
 
