@@ -148,15 +148,11 @@ TEST_F(Wiring, AWrongBindingFailsAsTheWindowIsBuiltNamingWindowAndControl) {
     // The control the message names; nullptr: no error.
     // clang-format off
     const struct { const char* name; std::vector<const char*> bound; const char* control; } rows[] = {
-        {"all wired",                 {"Command1", "Check1", "mnuSalir"},              nullptr},
-        {"a name not in the table",   {"Command1", "Check1", "mnuSalir", "Command9"},  "Command9"},
-        {"a button bound twice",      {"Command1", "Check1", "mnuSalir", "Command1"},  "Command1"},
-        {"a menu item bound twice",   {"Command1", "Check1", "mnuSalir", "mnuSalir"},  "mnuSalir"},
-        {"a label has no Click",      {"Command1", "Check1", "mnuSalir", "Label1"},    "Label1"},
-        {"a text box has no Click",   {"Command1", "Check1", "mnuSalir", "Text1"},     "Text1"},
-        {"a button without handler",  {"Check1", "mnuSalir"},                          "Command1"},
-        {"a check box without one",   {"Command1", "mnuSalir"},                        "Check1"},
-        {"a menu item without one",   {"Command1", "Check1"},                          "mnuSalir"},
+        {"all wired", {"Command1", "Check1", "mnuSalir"}, nullptr},                           {"a name not in the table", {"Command1", "Check1", "mnuSalir", "Command9"}, "Command9"},
+        {"a button bound twice", {"Command1", "Check1", "mnuSalir", "Command1"}, "Command1"}, {"a menu item bound twice", {"Command1", "Check1", "mnuSalir", "mnuSalir"}, "mnuSalir"},
+        {"a label has no Click", {"Command1", "Check1", "mnuSalir", "Label1"}, "Label1"},     {"a text box has no Click", {"Command1", "Check1", "mnuSalir", "Text1"}, "Text1"},
+        {"a button without handler", {"Check1", "mnuSalir"}, "Command1"},                     {"a check box without one", {"Command1", "mnuSalir"}, "Check1"},
+        {"a menu item without one", {"Command1", "Check1"}, "mnuSalir"},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -173,14 +169,10 @@ TEST_F(Wiring, TheHostChecksEveryWindowItBuildsAndKeepsNoHalfWiredOne) {
 TEST_F(Wiring, AControlReadOrWrittenAsTheWrongKindFailsNamingWindowAndControl) {
     // clang-format off
     const struct { const char* name; std::function<void(Form&)> access; const char* control; } rows[] = {
-        {"Text of a label",              [](Form& f) { f.text("Label1"); },                   "Label1"},
-        {"Text written into a check box",[](Form& f) { f.setText("Check1", u"1"); },          "Check1"},
-        {"Caption of a text box",        [](Form& f) { f.caption("Text1"); },                 "Text1"},
-        {"Caption written on a button",  [](Form& f) { f.setCaption("Command1", u"Otro"); },  "Command1"},
-        {"Enabled of a label",           [](Form& f) { f.enabled("Label1"); },                "Label1"},
-        {"Enabled set on a button",      [](Form& f) { f.setEnabled("Command1", false); },    "Command1"},
-        {"Value of a button",            [](Form& f) { f.value("Command1"); },                "Command1"},
-        {"Text of a name not in the table", [](Form& f) { f.text("Text2"); },                 "Text2"},
+        {"Text of a label", [](Form& f) { f.text("Label1"); }, "Label1"},        {"Text written into a check box", [](Form& f) { f.setText("Check1", u"1"); }, "Check1"},
+        {"Caption of a text box", [](Form& f) { f.caption("Text1"); }, "Text1"}, {"Caption written on a button", [](Form& f) { f.setCaption("Command1", u"Otro"); }, "Command1"},
+        {"Enabled of a label", [](Form& f) { f.enabled("Label1"); }, "Label1"},  {"Enabled set on a button", [](Form& f) { f.setEnabled("Command1", false); }, "Command1"},
+        {"Value of a button", [](Form& f) { f.value("Command1"); }, "Command1"}, {"Text of a name not in the table", [](Form& f) { f.text("Text2"); }, "Text2"},
     };
     // clang-format on
     frmPruebaCompleta window(host());
@@ -204,10 +196,8 @@ protected:
 TEST_F(Pump, GrantsTheStepsLeftBeforeTheNextPass) {
     // clang-format off
     const struct { const char* name; int stride; std::vector<std::int32_t> asked, granted; int passes; } rows[] = {
-        {"a pass at every step", 1, {100, 100, 1}, {1, 1, 1}, 3},
-        {"four, then a pass and five", 5, {100, 100, 100}, {4, 5, 5}, 2},
-        {"fewer asked than left", 5, {2, 100, 1, 1}, {2, 2, 1, 1}, 1},
-        {"nothing asked is one step", 5, {0, -3}, {1, 1}, 0},
+        {"a pass at every step", 1, {100, 100, 1}, {1, 1, 1}, 3},      {"four, then a pass and five", 5, {100, 100, 100}, {4, 5, 5}, 2},
+        {"fewer asked than left", 5, {2, 100, 1, 1}, {2, 2, 1, 1}, 1}, {"nothing asked is one step", 5, {0, -3}, {1, 1}, 0},
     };
     // clang-format on
     for (const auto& row : rows) {
