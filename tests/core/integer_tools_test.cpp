@@ -59,7 +59,8 @@ ParDeAmigos clicAmigos(Clic& c) { Integer amigo = 0; return buscarAmigos(c.conta
 TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
     // clang-format off
     const struct { const char* name; ParDeAmigos (*search)(Clic&); Integer from; ParDeAmigos found; Integer after; } rows[] = {
-        {"prime round the range", clicPrimos, 32749, {2, 0}, 2}, {"perfect round the range, past 1", clicPerfectos, 32767, {6, 0}, 7},
+        {"prime past 2000, no stop there", clicPrimos, 1999, {2003, 0}, 2003}, {"prime round the range", clicPrimos, 32749, {2, 0}, 2},
+        {"perfect round the range, past 1", clicPerfectos, 32767, {6, 0}, 7},
         {"pair from 18400", clicAmigos, 18400, {18416, 17296}, 18417}, {"pair round the range, past the perfect 6", clicAmigos, 32767, {220, 284}, 221},
     };
     // clang-format on
@@ -94,7 +95,7 @@ TEST(IntegerTools, OneShotChecksOfTypedNumbers) {
         {"0 by 5", divisible, u"0", u"5", Rechazada}, {"5 by 0", divisible, u"5", u"0", Rechazada},
         {"12abc by 4", divisible, u"12abc", u"4", TypeMismatch}, {"12 by 0.4", divisible, u"12", u"0.4", Arithmetic},
         {"Long max + 1", divisible, u"2147483648", u"1", Overflow}, {"13 prime", primo, u"13", u"", Si},
-        {"3.5 as 4", primo, u"3.5", u"", No}, {"0.4 as 0", primo, u"0.4", u"", No},
+        {"1 not prime", primo, u"1", u"", No}, {"3.5 as 4", primo, u"3.5", u"", No}, {"0.4 as 0", primo, u"0.4", u"", No},
         {"letters", primo, u"abc", u"", Rechazada}, {"32768", primo, u"32768", u"", Overflow},
         {"8128 perfect", perfecto, u"8128", u"", Si}, {"1 not perfect", perfecto, u"1", u"", No},
         {"6.4 sums as 6", perfecto, u"6.4", u"", No}, {"empty", perfecto, u"", u"", Rechazada},

@@ -68,7 +68,6 @@ TEST_F(Host, FaultsAreReportedAndOtherExceptionsAreProgrammingErrors) {
         {"overflow",             [](frmPrueba&) { raise(FaultKind::Overflow); },         "", "El número está fuera del rango admitido."},
         {"arithmetic",           [](frmPrueba&) { raise(FaultKind::Arithmetic); },       "", "La operación no tiene un resultado válido."},
         {"a standard exception", [](frmPrueba&) { throw std::out_of_range("historia llena"); }, "historia llena", ""},
-        {"a wrong-kind read",    [](frmPrueba& w) { w.value("Text1"); },                "Text1", ""},
         {"not a std::exception", [](frmPrueba&) { throw 7; },                           "not a std::exception", ""},
         {"out of memory",        [](frmPrueba&) { throw std::bad_alloc(); },            "", "El número está fuera del rango admitido."},
     };
