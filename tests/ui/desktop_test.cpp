@@ -17,6 +17,7 @@ namespace ordevix::test {
 namespace {
 
 using Desktop = UiTest;
+using Spanish = UiTest; // also run by ctest under other system languages
 
 // A screen reader, switch access or voice control: the box's accessible action.
 void byScreenReader(QCheckBox* box) {
@@ -160,7 +161,7 @@ TEST_F(Desktop, EveryWindowIconIsDrawnAtBothSizes) {
         }
 }
 
-TEST_F(Desktop, TheRealMessageBoxIsModalTitledWithoutIconWithOneSpanishButton) {
+TEST_F(Spanish, TheRealMessageBoxIsModalTitledWithoutIconAndItsOneButtonReadsAceptar) {
     host().setMessageSink({});
     int seen = 0;
     QTimer::singleShot(0, [&] { // runs inside the box's own event loop
