@@ -103,6 +103,7 @@ TEST(IntegerTools, OneShotChecksOfTypedNumbers) {
         {"220 and 284", amigos, u"220", u"284", Si}, {"6 and 6", amigos, u"6", u"6", No},
         {"16 and 12, one way", amigos, u"16", u"12", No}, {"284.4 second", amigos, u"220", u"284.4", No},
         {"nothing second", amigos, u"220", u"", Rechazada}, {"32768 second", amigos, u"220", u"32768", Overflow},
+        {"nothing first", amigos, u"", u"284", Rechazada},
     };
     // clang-format on
     for (const auto& row : rows)
