@@ -42,8 +42,8 @@ constexpr Control kControls[] = {
 } // namespace
 
 const FormDescription frmCalculadora::description{
-    "frmCalculadora",   "Calculadora",         7845,     5925, kTechnical825,
-    Placement::Centred, ":/icons/grafico.svg", kControls};
+    "frmCalculadora", "Calculadora",      7845,      5925,
+    kTechnical825,    Placement::Centred, "grafico", kControls};
 
 frmCalculadora::frmCalculadora(FormHost& host)
     : ToolForm(host, description, "Command1", "Command2"), visor_(*this),

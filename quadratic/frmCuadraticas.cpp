@@ -30,8 +30,8 @@ constexpr Control kControls[] = {
 } // namespace
 
 const FormDescription frmCuadraticas::description{
-    "frmCuadraticas",   "Funciones cuadráticas", 6555,     5115, kMsSansSerif825,
-    Placement::Centred, ":/icons/lapiz.svg",     kControls};
+    "frmCuadraticas", "Funciones cuadráticas", 6555,    5115,
+    kMsSansSerif825,  Placement::Centred,      "lapiz", kControls};
 
 frmCuadraticas::frmCuadraticas(FormHost& host)
     : ToolForm(host, description, "Command3", "Command2") {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Build-time tool: renders a window icon drawn as SVG to a square PNG of the
-// given size, the way Qt's SVG icon engine would draw it, so that the program
-// itself never loads that engine.
+// Renders a window icon drawn as SVG to a square PNG of the given size, the way
+// Qt's SVG icon engine would draw it, so that the program itself never loads that
+// engine. scripts/icons.sh compiles and runs it by hand; the build does not.
 //
-//   ordevix-iconrender <in.svg> <size> <out.png>
+//   iconrender <in.svg> <size> <out.png>
 #include <QImage>
 #include <QPainter>
 #include <QString>

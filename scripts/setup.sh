@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
     libgl-dev libgtest-dev
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream file dpkg-dev

@@ -3,7 +3,6 @@
 
 #include "shell/fonts.h"
 #include "shell/formbuilder.h"
-#include "shell/icons.h"
 #include "shell/printsurface.h"
 
 #include <QAbstractButton>
@@ -43,11 +42,22 @@ PrintSurface* buildSurface(const FormDescription& description, QWidget* window) 
     return surface;
 }
 
+// From the title bar's 16 px to the 256 px of docks and task switchers.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
 bool isClickable(Kind kind) {
     return kind == Kind::CommandButton || kind == Kind::CheckBox;
 }
 
 } // namespace
+
+QIcon iconNamed(const char* name) {
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(name)),
+                     QSize(size, size));
+    return icon;
+}
 
 Form::Form(FormHost& host, const FormDescription& description)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -64,7 +74,7 @@ void Form::build() {
     setWindowTitle(QString::fromUtf8(description_.caption));
     setFont(makeFont(description_.font));
     if (description_.icon)
-        setWindowIcon(windowIconFor(description_.icon));
+        setWindowIcon(iconNamed(description_.icon));
 
     QVBoxLayout* layout = fixedLayout(this);
     surface_ = buildSurface(description_, this);

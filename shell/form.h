@@ -10,6 +10,7 @@
 #include "shell/numeric.h"
 #include "shell/wiringerror.h"
 
+#include <QIcon>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +24,11 @@ class QAbstractButton;
 namespace ordevix {
 
 class PrintSurface;
+
+// The window icon drawn as resources/icons/NAME.svg, compiled in as PNGs at every
+// size a desktop asks for (scripts/icons.sh renders them), so that the program
+// never loads Qt's SVG icon engine.
+QIcon iconNamed(const char* name);
 
 class Form : public QWidget {
 public:

@@ -55,7 +55,7 @@ struct FormDescription {
     int clientWidth, clientHeight; // twips
     Font font;
     Placement placement;
-    const char* icon; // ":/icons/NAME.svg", drawn in resources/icons; shown as its PNGs
+    const char* icon; // the drawing's name in resources/icons, such as "grafico"
     std::span<const Control> controls;
     std::span<const MenuItem> menu = {};
 };

@@ -51,7 +51,7 @@ const FormDescription frmIndex::description{"frmIndex",
                                             6615,
                                             kMsSansSerif825,
                                             Placement::PlatformDefault,
-                                            ":/icons/grafico.svg",
+                                            "grafico",
                                             kControls,
                                             kMenu};
 

@@ -2,7 +2,7 @@
 #include "shell/program.h"
 
 #include "shell/fonts.h"
-#include "shell/icons.h"
+#include "shell/form.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -41,7 +41,7 @@ void configureApplication(QApplication& app) {
     // The installed desktop entry, so that a desktop can match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.ordevix"));
     // The main menu's icon.
-    app.setWindowIcon(windowIconFor(":/icons/grafico.svg"));
+    app.setWindowIcon(iconNamed("grafico"));
 }
 
 void prepareProgram(QApplication& app, FormHost& host) {

@@ -31,9 +31,9 @@ constexpr Control kControls[] = {
 
 } // namespace
 
-const FormDescription frmAmigos::description{
-    "frmAmigos",        "Números amigos",   5775,     5565, kMsSansSerif825,
-    Placement::Centred, ":/icons/cara.svg", kControls};
+const FormDescription frmAmigos::description{"frmAmigos", "Números amigos", 5775,
+                                             5565,        kMsSansSerif825,  Placement::Centred,
+                                             "cara",      kControls};
 
 frmAmigos::frmAmigos(FormHost& host) : AutomaticToolForm(host, description) {}
 

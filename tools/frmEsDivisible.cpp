@@ -30,8 +30,8 @@ constexpr Control kControls[] = {
 } // namespace
 
 const FormDescription frmEsDivisible::description{
-    "frmEsDivisible",   "¿Es divisible?",       5550,     5220, kMsSansSerif825,
-    Placement::Centred, ":/icons/pregunta.svg", kControls};
+    "frmEsDivisible", "¿Es divisible?",   5550,       5220,
+    kMsSansSerif825,  Placement::Centred, "pregunta", kControls};
 
 frmEsDivisible::frmEsDivisible(FormHost& host)
     : ToolForm(host, description, "Command2", "cmdSalir") {

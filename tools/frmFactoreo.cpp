@@ -24,9 +24,9 @@ constexpr Control kControls[] = {
 
 } // namespace
 
-const FormDescription frmFactoreo::description{
-    "frmFactoreo",      "Factoreador",          6000,     5775, kMsSansSerif825,
-    Placement::Centred, ":/icons/bombilla.svg", kControls};
+const FormDescription frmFactoreo::description{"frmFactoreo", "Factoreador",   6000,
+                                               5775,          kMsSansSerif825, Placement::Centred,
+                                               "bombilla",    kControls};
 
 frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, description, "cmdInicio", "cmdSalir") {
     onClick("Command1", &frmFactoreo::Command1_Click);

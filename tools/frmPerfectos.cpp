@@ -30,8 +30,8 @@ constexpr Control kControls[] = {
 } // namespace
 
 const FormDescription frmPerfectos::description{
-    "frmPerfectos",     "Números perfectos",    6270,     6150, kMsSansSerif825,
-    Placement::Centred, ":/icons/pregunta.svg", kControls};
+    "frmPerfectos",  "Números perfectos", 6270,       6150,
+    kMsSansSerif825, Placement::Centred,  "pregunta", kControls};
 
 frmPerfectos::frmPerfectos(FormHost& host) : AutomaticToolForm(host, description) {}
 

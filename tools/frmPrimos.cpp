@@ -28,9 +28,9 @@ constexpr Control kControls[] = {
 
 } // namespace
 
-const FormDescription frmPrimos::description{
-    "frmPrimos",        "Números Primos",     5490,     5130, kMsSansSerif825,
-    Placement::Centred, ":/icons/puntos.svg", kControls};
+const FormDescription frmPrimos::description{"frmPrimos", "Números Primos", 5490,
+                                             5130,        kMsSansSerif825,  Placement::Centred,
+                                             "puntos",    kControls};
 
 frmPrimos::frmPrimos(FormHost& host) : AutomaticToolForm(host, description) {}
 

@@ -1,7 +1,7 @@
 // What a desktop user and assistive technology expect of the windows: a check
 // box follows every way of turning it, the printed numbers can be copied and
 // read out, text boxes have accessible names, tool windows are centred with
-// their frame, the icons render and Qt's own texts are Spanish.
+// their frame, the icons render at every size and Qt's own texts are Spanish.
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -152,13 +152,22 @@ TEST_F(Desktop, EveryToolWindowsFrameIsCentredOnTheScreen) {
     }
 }
 
-TEST_F(Desktop, EveryWindowIconIsDrawnAtBothSizes) {
+TEST_F(Desktop, EveryWindowIconAndTheProgramsComeInEverySizeUpTo256) {
+    std::vector<std::pair<std::string, QIcon>> icons = {
+        {"the program", QApplication::windowIcon()}};
     for (const WindowEntry& entry : kAllWindows)
-        for (int n : {16, 32}) { // a missing icon renders null or blank: fewer than three colours
-            const QImage image = entry.build(host()).windowIcon().pixmap(n).toImage();
-            EXPECT_EQ(image.size(), QSize(n, n)) << entry.name;
-            EXPECT_GE(image.convertToFormat(QImage::Format_Indexed8).colorCount(), 3) << entry.name;
+        icons.emplace_back(entry.name, entry.build(host()).windowIcon());
+    for (const auto& [name, icon] : icons) {
+        QStringList drawn; // a size missing from the icon would be scaled from another one
+        for (const QSize& size : icon.availableSizes()) {
+            const QImage image = icon.pixmap(size).toImage();
+            drawn << QString("%1x%2").arg(image.width()).arg(image.height());
+            EXPECT_GE(image.convertToFormat(QImage::Format_Indexed8).colorCount(), 3) // not blank
+                << name << " at " << size.width();
         }
+        EXPECT_EQ(drawn.join(' ').toStdString(), "16x16 24x24 32x32 48x48 64x64 128x128 256x256")
+            << name;
+    }
 }
 
 TEST_F(Spanish, TheRealMessageBoxIsModalTitledWithoutIconAndItsOneButtonReadsAceptar) {
