@@ -1,6 +1,7 @@
-// The window tests run headless: the offscreen platform is forced before the
-// application object exists, also when the test list is being discovered. Each
-// test owns its form host (see window_fixture.h).
+// The window tests run headless: the offscreen platform is chosen before the
+// application object exists, also when the test list is being discovered, unless
+// a platform is asked for (scripts/environments.sh runs the System suite on an X
+// display). Each test owns its form host (see window_fixture.h).
 #include "shell/program.h"
 
 #include <QApplication>
@@ -8,7 +9,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ordevix::configureApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
