@@ -17,11 +17,13 @@ trap 'rm -rf "$work"' EXIT
 c++ -std=c++20 -O2 -fPIC resources/iconrender.cpp -o "$work/iconrender" \
     $(pkg-config --cflags --libs Qt6Svg Qt6Gui)
 
+count=0
 for svg in resources/icons/*.svg; do
     name=$(basename "$svg" .svg)
+    count=$((count + 1))
     for size in "${sizes[@]}"; do
         mkdir -p "resources/icons/$size"
         "$work/iconrender" "$svg" "$size" "resources/icons/$size/$name.png"
     done
 done
-echo "Rendered $(ls resources/icons/*.svg | wc -l) icons at ${sizes[*]} px into resources/icons/"
+echo "Rendered $count icons at ${sizes[*]} px into resources/icons/"
