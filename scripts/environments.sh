@@ -170,9 +170,12 @@ readonly_dirs=""
 # Where the windows come back: the main menu and "¿Es divisible?" each reappear
 # where they were after two round trips through "INICIO", first on the bare
 # display, then under a window manager (openbox), which places anew every window
-# whose program does not say where it goes. Counted as two more environments.
-dpkg-query -W -f='${Status}' openbox 2>/dev/null | grep -q 'install ok installed' ||
+# whose program does not say where it goes; and the windows' class is the one
+# the desktop entry names. Each counted as one more environment.
+dpkg-query -W -f='${Status}' openbox 2>/dev/null | grep -q 'install ok installed' || {
+    apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends openbox >/dev/null
+}
 x() { DISPLAY=$display timeout 20 xdotool "$@"; }
 at() { x getwindowgeometry --shell "$1" | sed -n 's/^[XY]=//p' | paste -sd,; }
 keeps_places() {
@@ -208,6 +211,21 @@ keeps_places() {
     echo "$verdict $label: main menu at ${menus:-?}, ¿Es divisible? at${tools:- ?}"
 }
 keeps_places "window places, no window manager"
+# A dock matches the windows to the desktop entry by their class.
+total=$((total + 1))
+wm_class=$(sed -n 's/^StartupWMClass=//p' packaging/org.ordevix.ordevix.desktop)
+run es_ES.UTF-8 timeout 60 "$program" >"$work/program.log" 2>&1 &
+pid=$!
+menu=$(x search --sync --onlyvisible --class "^${wm_class:-none}\$" | head -1) || true
+if [ -n "$menu" ]; then
+    echo "PASS desktop entry: the main menu's window class is its StartupWMClass, $wm_class"
+    x windowfocus "$menu" && sleep 0.3 && x key Escape
+else
+    failed=$((failed + 1))
+    echo "FAIL desktop entry: no window of class \"$wm_class\", its StartupWMClass"
+    kill "$pid" 2>/dev/null
+fi
+wait "$pid" 2>/dev/null || true
 exec 4>"$work/wm-display"
 Xvfb -displayfd 4 -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb-wm.log" 2>&1 &
 wm_xvfb=$!
