@@ -15,7 +15,7 @@ namespace {
 struct Row {
     const char* name;
     std::vector<const char*> args;
-    int status; // -1: the windows open
+    int status;           // -1: the windows open
     std::string out, err; // how each stream starts; "" for nothing at all
 };
 
