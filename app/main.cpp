@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's entry: hands control to the form host with the main menu as the
-// start window.
+// The program's entry: answers the command line, then hands control to the form
+// host with the main menu as the start window.
+#include "app/commandline.h"
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
 #include "shell/program.h"
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    // Before the application object, which needs a display: --help and
+    // --version must answer without one.
+    if (const auto status =
+            ordevix::answerCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
+        return *status;
     QApplication app(argc, argv);
     // Declared after the application, so that its windows go first.
     ordevix::FormHost host;

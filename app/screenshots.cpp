@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of the program to PNG files, for the README and for
 // looking at the layouts without a display: ordevix-screenshots FOLDER
+// "Números perfectos" is also rendered after an automatic search, whose answer
+// stands in a disabled text box, in the default palette and in a dark one.
 #include "calculator/frmCalculadora.h"
 #include "quadratic/frmCuadraticas.h"
 #include "shell/formhost.h"
@@ -12,6 +14,7 @@
 #include "tools/frmPerfectos.h"
 #include "tools/frmPrimos.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -25,6 +28,32 @@ template <class W> bool save(ordevix::FormHost& host, const QDir& dir) {
     host.Show(window);
     QApplication::processEvents();
     const QString file = dir.filePath(window.objectName() + QStringLiteral(".png"));
+    const bool ok = window.grab().save(file);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
+    host.Hide(window);
+    return ok;
+}
+
+// A dark colour scheme of the kind a desktop hands to its programs.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x31, 0x36, 0x3b), base(0x23, 0x26, 0x29), text(0xef, 0xf0, 0xf1);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::Base, base);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, text);
+    dark.setColor(QPalette::Disabled, QPalette::Base, window);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x5c, 0x61, 0x66));
+    return dark;
+}
+
+bool saveAutomatic(ordevix::FormHost& host, const QDir& dir, const QString& name) {
+    auto& window = host.form<ordevix::frmPerfectos>();
+    host.Show(window);
+    QApplication::processEvents();
+    const QString file = dir.filePath(name + QStringLiteral(".png"));
     const bool ok = window.grab().save(file);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
     host.Hide(window);
@@ -51,5 +80,13 @@ int main(int argc, char* argv[]) {
                     save<frmFactoreo>(host, dir) && save<frmEsDivisible>(host, dir) &&
                     save<frmPrimos>(host, dir) && save<frmPerfectos>(host, dir) &&
                     save<frmAmigos>(host, dir) && save<frmCuadraticas>(host, dir);
-    return ok ? 0 : 1;
+    // "Automático" ticked and "Calcular" clicked: the first perfect number, 6.
+    auto& perfectos = host.form<frmPerfectos>();
+    host.Show(perfectos); // a hidden window takes no clicks
+    qobject_cast<QAbstractButton*>(perfectos.control("Check1"))->click();
+    qobject_cast<QAbstractButton*>(perfectos.control("Command1"))->click();
+    const bool automatic = saveAutomatic(host, dir, QStringLiteral("frmPerfectos-automatico"));
+    QApplication::setPalette(darkPalette());
+    const bool dark = saveAutomatic(host, dir, QStringLiteral("frmPerfectos-automatico-oscuro"));
+    return ok && automatic && dark ? 0 : 1;
 }

@@ -167,5 +167,81 @@ readonly_dirs=$HOME
 environment "read-only HOME=$HOME LANG=es_ES.UTF-8" comma es_ES.UTF-8
 readonly_dirs=""
 
+# Where the windows come back: the main menu and "¿Es divisible?" each reappear
+# where they were after two round trips through "INICIO", first on the bare
+# display, then under a window manager (openbox), which places anew every window
+# whose program does not say where it goes; and the windows' class is the one
+# the desktop entry names. Each counted as one more environment.
+dpkg-query -W -f='${Status}' openbox 2>/dev/null | grep -q 'install ok installed' || {
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends openbox >/dev/null
+}
+x() { DISPLAY=$display timeout 20 xdotool "$@"; }
+at() { x getwindowgeometry --shell "$1" | sed -n 's/^[XY]=//p' | paste -sd,; }
+keeps_places() {
+    local label=$1
+    total=$((total + 1))
+    run es_ES.UTF-8 timeout 60 "$program" >"$work/program.log" 2>&1 &
+    local pid=$! menu tool menus="" tools="" verdict=PASS
+    menu=$(x search --sync --onlyvisible --name '^Bienvenido al Ordevix Tevaquin$' | head -1) || true
+    if [ -n "$menu" ]; then
+        sleep 0.5
+        menus=$(at "$menu")
+        for _ in 1 2; do
+            x windowfocus "$menu" && sleep 0.3 && x key alt+e # "&Es Divisible"
+            tool=$(x search --sync --onlyvisible --name '^¿Es divisible\?$' | head -1) || break
+            sleep 0.5
+            tools="$tools $(at "$tool")"
+            # "INICIO": 1560, 3360 twips, 975 x 495, clicked in its middle.
+            x mousemove --window "$tool" 136 240 click 1
+            x search --sync --onlyvisible --name '^Bienvenido al Ordevix Tevaquin$' >/dev/null || break
+            sleep 0.5
+            menus="$menus $(at "$menu")"
+        done
+        x windowfocus "$menu" && sleep 0.3 && x key Escape
+    fi
+    wait "$pid" 2>/dev/null || true
+    read -ra m <<<"$menus"
+    read -ra t <<<"$tools"
+    if [ "${#m[@]}" -ne 3 ] || [ "${#t[@]}" -ne 2 ] || [ "${m[0]}" != "${m[1]}" ] ||
+        [ "${m[1]}" != "${m[2]}" ] || [ "${t[0]}" != "${t[1]}" ]; then
+        verdict=FAIL
+        failed=$((failed + 1))
+    fi
+    echo "$verdict $label: main menu at ${menus:-?}, ¿Es divisible? at${tools:- ?}"
+}
+keeps_places "window places, no window manager"
+# A dock matches the windows to the desktop entry by their class.
+total=$((total + 1))
+wm_class=$(sed -n 's/^StartupWMClass=//p' packaging/org.ordevix.ordevix.desktop)
+run es_ES.UTF-8 timeout 60 "$program" >"$work/program.log" 2>&1 &
+pid=$!
+menu=$(x search --sync --onlyvisible --class "^${wm_class:-none}\$" | head -1) || true
+if [ -n "$menu" ]; then
+    echo "PASS desktop entry: the main menu's window class is its StartupWMClass, $wm_class"
+    x windowfocus "$menu" && sleep 0.3 && x key Escape
+else
+    failed=$((failed + 1))
+    echo "FAIL desktop entry: no window of class \"$wm_class\", its StartupWMClass"
+    kill "$pid" 2>/dev/null
+fi
+wait "$pid" 2>/dev/null || true
+exec 4>"$work/wm-display"
+Xvfb -displayfd 4 -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb-wm.log" 2>&1 &
+wm_xvfb=$!
+exec 4>&-
+trap 'kill "$xvfb" "$wm_xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    [ -s "$work/wm-display" ] && break
+    sleep 0.1
+done
+display=:$(head -1 "$work/wm-display")
+DISPLAY=$display openbox --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
+for _ in $(seq 100); do
+    [ -e "$work/wm-ready" ] && break
+    sleep 0.1
+done
+keeps_places "window places, openbox"
+
 echo "$((total - failed)) of $total environments passed"
 [ "$failed" -eq 0 ]

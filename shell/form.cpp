@@ -218,9 +218,13 @@ void Form::bindClick(const char* name, std::function<void()> handler) {
     checkClickable(name);
     if (++handlers_[name] > 1)
         throw WiringError(description_.name, name, "bound to a second handler");
-    if (QWidget* widget = control(name))
+    if (QWidget* widget = control(name)) {
         connectClick(widget, std::move(handler));
-    else
+        // Connected after the handler, so it runs once the handler is done.
+        if (roles(name) & kKey)
+            connect(qobject_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+                    [this] { readyForTyping(); });
+    } else
         connectClick(findChild<QAction*>(QString::fromUtf8(name)), std::move(handler));
 }
 
@@ -244,6 +248,21 @@ void Form::connectClick(QObject* sender, std::function<void()> handler) {
         connect(button, &QAbstractButton::clicked, this, run);
     else
         connect(qobject_cast<QAction*>(sender), &QAction::triggered, this, run);
+}
+
+unsigned Form::roles(const char* name) const {
+    for (const Control& c : description_.controls)
+        if (std::strcmp(c.name, name) == 0)
+            return c.roles;
+    return kNoRole;
+}
+
+void Form::readyForTyping() {
+    auto* box = qobject_cast<QLineEdit*>(firstFocus());
+    if (!box || !isVisible())
+        return;
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void Form::checkWiring() const {

@@ -100,6 +100,9 @@ private:
     // The kind of a clickable row of the table, or a WiringError.
     void checkClickable(const char* name) const;
     void connectClick(QObject* sender, std::function<void()> handler);
+    unsigned roles(const char* name) const;
+    // The focus in the first control, its text selected: after a click on a key.
+    void readyForTyping();
 
     FormHost& host_;
     const FormDescription& description_;

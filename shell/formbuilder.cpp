@@ -3,6 +3,7 @@
 
 #include "shell/accesskeybutton.h"
 #include "shell/fonts.h"
+#include "shell/readabletext.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,6 +57,8 @@ QWidget* buildTextBox(const Control& c, const QString& text, QWidget* surface) {
     edit->setText(text);
     if (c.accessibleName)
         edit->setAccessibleName(QString::fromUtf8(c.accessibleName));
+    // An automatic search writes its answer into a disabled box.
+    keepDisabledTextReadable(edit);
     return edit;
 }
 

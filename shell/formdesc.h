@@ -24,8 +24,10 @@ inline constexpr Font kWindowFont{};
 inline constexpr Font kMsSansSerif825{"MS Sans Serif", 8.25};
 inline constexpr Font kTimes825{"Times New Roman", 8.25};
 
-// Roles of a command button.
-enum Role : unsigned { kNoRole = 0, kDefault = 1, kCancel = 2 };
+// Roles of a command button. A key (of a keypad) gives the keyboard focus back
+// to the window's first control, a text box, with its text selected once its
+// click is handled, so that the next number typed replaces what the box shows.
+enum Role : unsigned { kNoRole = 0, kDefault = 1, kCancel = 2, kKey = 4 };
 
 struct Control {
     Kind kind;

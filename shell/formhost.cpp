@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QWindow>
 #include <QtGlobal>
 
 namespace ordevix {
@@ -99,6 +100,11 @@ void FormHost::Show(Form& form) {
 }
 
 void FormHost::Hide(Form& form) {
+    // Pinned where it stands: Qt tells the window manager where a window goes
+    // only if its position was ever set, so the main menu, left to its default
+    // place at start-up, would otherwise be placed anew when shown again.
+    if (QWindow* window = form.windowHandle())
+        window->setPosition(window->position());
     form.hide();
 }
 

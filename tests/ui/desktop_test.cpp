@@ -1,7 +1,8 @@
 // What a desktop user and assistive technology expect of the windows: a check
 // box follows every way of turning it, the printed numbers can be copied and
-// read out, text boxes have accessible names, tool windows are centred with
-// their frame, the icons render at every size and Qt's own texts are Spanish.
+// read out, text boxes have accessible names, an automatic answer is readable
+// in its disabled box in any colour scheme, tool windows are centred with their
+// frame, the icons come in every size and Qt's own texts are Spanish.
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -10,6 +11,8 @@
 #include <QMenu>
 #include <QScreen>
 
+#include <cmath>
+#include <map>
 #include <set>
 #include <span>
 
@@ -167,6 +170,92 @@ TEST_F(Desktop, EveryWindowIconAndTheProgramsComeInEverySizeUpTo256) {
         }
         EXPECT_EQ(drawn.join(' ').toStdString(), "16x16 24x24 32x32 48x48 64x64 128x128 256x256")
             << name;
+    }
+}
+
+// WCAG's contrast ratio: relative luminances, each plus 0.05, the larger over the smaller.
+double contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto lin = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The box as drawn, inside its frame: its most common colour is the background, and
+// the pixel that stands out most from it the text's.
+struct Drawn {
+    QRgb back, ink;
+};
+Drawn drawn(QWidget* box) {
+    const QImage image = box->grab().toImage().copy(box->rect().adjusted(4, 4, -4, -4));
+    std::map<QRgb, int> count;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++count[image.pixel(x, y)];
+    const auto more = [](const auto& a, const auto& b) { return a.second < b.second; };
+    const QRgb back = std::max_element(count.begin(), count.end(), more)->first;
+    QRgb ink = back;
+    for (const auto& [colour, n] : count)
+        if (contrast(colour, back) > contrast(ink, back))
+            ink = colour;
+    return {back, ink};
+}
+
+// A colour scheme: window, box and text colours, and the greys of disabled text and boxes.
+QPalette scheme(QColor window, QColor base, QColor text, QColor grey, QColor greyBase) {
+    QPalette p(text, window, window.lighter(), window.darker(), window.darker(), text, text, base,
+               window);
+    p.setColor(QPalette::Disabled, QPalette::Text, grey);
+    p.setColor(QPalette::Disabled, QPalette::Base, greyBase);
+    return p;
+}
+
+TEST_F(Desktop, AnAutomaticAnswerInItsDisabledBoxIsGreyedButReadableInEveryColourScheme) {
+    const QPalette system = QApplication::palette();
+    const struct Restore {
+        QPalette palette;
+        ~Restore() { QApplication::setPalette(palette); }
+    } restore{system};
+    const QPalette dark = scheme(0x31363b, 0x232629, 0xeff0f1, 0x5c6166, 0x31363b);
+    const QPalette white = scheme(Qt::white, Qt::white, Qt::black, 0xc0c0c0, Qt::white);
+    const QPalette black = scheme(Qt::black, Qt::black, Qt::white, 0x404040, Qt::black);
+    struct Row {
+        const char* name;
+        Form& (*build)(FormHost&);
+        QPalette palette;
+        bool later; // the scheme changes once the answer is shown
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"perfect, the system's", &buildWindow<frmPerfectos>, system, false},
+        {"prime, the system's", &buildWindow<frmPrimos>, system, false},
+        {"amicable, the system's", &buildWindow<frmAmigos>, system, false},
+        {"perfect, dark", &buildWindow<frmPerfectos>, dark, false},
+        {"perfect, dark once shown", &buildWindow<frmPerfectos>, dark, true},
+        {"perfect, high contrast white", &buildWindow<frmPerfectos>, white, false},
+        {"perfect, high contrast black", &buildWindow<frmPerfectos>, black, false},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        QApplication::setPalette(row.later ? system : row.palette);
+        Form& w = show(row.build(host()));
+        click(w, "Check1");
+        click(w, "Command1"); // the first hit, in the disabled Text1
+        QApplication::setPalette(row.palette);
+        QApplication::processEvents();
+        ASSERT_FALSE(w.enabled("Text1"));
+        const Drawn disabled = drawn(w.control("Text1"));
+        click(w, "Check1"); // the same answer in the box enabled
+        const Drawn enabled = drawn(w.control("Text1"));
+        EXPECT_GE(contrast(disabled.ink, disabled.back), 4.5);
+        EXPECT_GE(contrast(disabled.ink, enabled.ink), 1.25) << "greyed, unlike normal text";
     }
 }
 

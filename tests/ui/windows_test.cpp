@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QImage>
 
+#include <map>
+
 namespace ordevix::test {
 namespace {
 
@@ -168,6 +170,60 @@ TEST_F(CalculadoraWindow, EnterPressesNoKey) {
         QTest::keyClick(w.control("Text1"), enter);
     EXPECT_EQ(textOf(w, "Text1"), "7");
     EXPECT_EQ(w.paso(), 0);
+}
+
+// Typing into whatever has the keyboard focus, as a user does.
+void typeOnKeyboard(const char* text) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+// A key pressed with the keyboard: Tab to it, then Space.
+void pressWithSpace(Form& w, const char* key) {
+    w.control(key)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.control(key), Qt::Key_Space);
+}
+
+TEST_F(CalculadoraWindow, AfterAKeyTheNextNumberTypedReplacesTheDisplay) {
+    // Steps: a number typed on the keyboard, or a key clicked ("+") or pressed with Space ("_+").
+    // clang-format off
+    const struct { const char* name; std::vector<const char*> steps; std::string display; } rows[] = {
+        {"2, +, 3, = by mouse", {"2", "+", "3", "="}, "5"},
+        {"2, +, 3, = by Space", {"2", "_+", "3", "_="}, "5"},
+        {"2, +, 3, * gives 6 at once", {"2", "+", "3", "*"}, "6"},
+        {"PI, then 2 replaces it", {"PI", "2"}, "2"},
+        {"after a refusal, 4 replaces the 0", {"8", "/", "0", "=", "4"}, "4"},
+    };
+    // clang-format on
+    const std::map<QString, const char*> keys = {
+        {"+", "cmdSumar"}, {"*", "cmdMultip"}, {"/", "cmdDiv"}, {"=", "cmdIgual"}, {"PI", "cmdPi"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        frmCalculadora& w = open<frmCalculadora>();
+        for (const QString step : row.steps) {
+            if (keys.count(step))
+                click(w, keys.at(step));
+            else if (step.startsWith('_'))
+                pressWithSpace(w, keys.at(step.mid(1)));
+            else
+                typeOnKeyboard(qPrintable(step));
+        }
+        EXPECT_EQ(textOf(w, "Text1").toStdString(), row.display);
+    }
+}
+
+TEST_F(CalculadoraWindow, EveryKeyLeavesTheFocusInTheDisplayWithItsTextSelected) {
+    frmCalculadora& w = open<frmCalculadora>();
+    auto* display = qobject_cast<QLineEdit*>(w.control("Text1"));
+    for (const Control& c : frmCalculadora::description.controls) {
+        const QString caption = c.caption;
+        if (c.kind != Kind::CommandButton || caption == "INICIO" || caption == "SALIR")
+            continue;
+        SCOPED_TRACE(c.caption);
+        type(w, "Text1", "9");
+        click(w, c.name);
+        EXPECT_EQ(QApplication::focusWidget(), display);
+        EXPECT_EQ(display->selectedText(), display->text());
+    }
 }
 
 using Windows = UiTest;
