@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -87,12 +86,6 @@ void Form::buildControls() {
 }
 
 QWidget* Form::control(const char* name) const {
-    // Whoever takes a widget directly sees the texts written so far.
-    host_.flushTexts();
-    return find(name);
-}
-
-QWidget* Form::find(const char* name) const {
     // The handlers pass the very literals of the window's table, as a rule.
     for (const auto& [controlName, widget] : named_)
         if (controlName == name)
@@ -104,7 +97,7 @@ QWidget* Form::find(const char* name) const {
 }
 
 template <class T> T* Form::checked(const char* name, const char* kind) const {
-    QWidget* widget = find(name);
+    QWidget* widget = control(name);
     if (!widget)
         throw WiringError(description_.name, name, "no control of that name in the window");
     auto* typed = qobject_cast<T*>(widget);
@@ -133,29 +126,19 @@ QWidget* Form::firstFocus() const {
 }
 
 Text Form::text(const char* textBox) const {
-    QLineEdit* box = checked<QLineEdit>(textBox, "text box");
-    if (const Text* pending = host_.texts().pending(box))
-        return *pending;
-    return box->text().toStdU16String();
+    return checked<QLineEdit>(textBox, "text box")->text().toStdU16String();
 }
 
 void Form::setText(const char* textBox, const Text& text) {
-    host_.texts().write(checked<QLineEdit>(textBox, "text box"), text);
+    checked<QLineEdit>(textBox, "text box")->setText(QString::fromStdU16String(text));
 }
 
 Text Form::caption(const char* label) const {
-    QLabel* widget = checked<QLabel>(label, "label");
-    if (const Text* pending = host_.texts().pending(widget))
-        return *pending;
-    return widget->text().toStdU16String();
+    return checked<CaptionLabel>(label, "label")->caption();
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    newCaption(label) = caption;
-}
-
-Text& Form::newCaption(const char* label) {
-    return host_.texts().pendingText(checked<QLabel>(label, "label"));
+    checked<CaptionLabel>(label, "label")->setCaption(caption);
 }
 
 bool Form::enabled(const char* textBox) const {

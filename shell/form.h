@@ -38,8 +38,6 @@ public:
     void setText(const char* textBox, const Text& text);
     Text caption(const char* label) const;
     void setCaption(const char* label, const Text& caption);
-    // The label's caption to be rewritten in place, as setCaption would.
-    Text& newCaption(const char* label);
     bool enabled(const char* textBox) const;
     void setEnabled(const char* textBox, bool enabled);
     int value(const char* checkBox) const;
@@ -53,8 +51,7 @@ public:
     // Where the next printed line goes, in pixels of the client area.
     QPoint printPosition() const;
 
-    // The controls of the table, by name (nullptr if there is none), with every
-    // text written so far handed to its widget.
+    // The controls of the table, by name (nullptr if there is none).
     QWidget* control(const char* name) const;
     QAbstractButton* cancelButton() const { return cancelButton_; }
 
@@ -87,8 +84,6 @@ protected:
 private:
     void build();
     void buildControls();
-    // The control by name as it stands: texts written may still be pending.
-    QWidget* find(const char* name) const;
     // The control `name` as a widget of type T; a WiringError if it is none.
     template <class T> T* checked(const char* name, const char* kind) const;
     // The kind of a clickable row of the table, or a WiringError.

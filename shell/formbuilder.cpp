@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,14 +39,6 @@ QString fitCaption(const QString& caption, const QFont& font, int width) {
     return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
 }
 
-QWidget* buildLabel(const QString& caption, QWidget* surface) {
-    auto* label = new QLabel(caption, surface);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QWidget* buildTextBox(const Control& c, const QString& text, QWidget* surface) {
     auto* edit = new QLineEdit(surface);
     // Text boxes have no length limit: a long pasted text reaches the
@@ -73,7 +64,7 @@ QWidget* buildWidget(const Control& c, QWidget* surface) {
     const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
     switch (c.kind) {
     case Kind::Label:
-        return buildLabel(caption, surface);
+        return new CaptionLabel(caption.toStdU16String(), surface);
     case Kind::TextBox:
         return buildTextBox(c, caption, surface);
     case Kind::CommandButton:
@@ -85,6 +76,26 @@ QWidget* buildWidget(const Control& c, QWidget* surface) {
 }
 
 } // namespace
+
+CaptionLabel::CaptionLabel(const Text& caption, QWidget* parent)
+    : QLabel(QString::fromStdU16String(caption), parent), caption_(caption) {
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void CaptionLabel::setCaption(const Text& caption) {
+    caption_ = caption;
+    if (!showQueued_) {
+        showQueued_ = true;
+        QMetaObject::invokeMethod(this, &CaptionLabel::showCaption, Qt::QueuedConnection);
+    }
+}
+
+void CaptionLabel::showCaption() {
+    showQueued_ = false;
+    setText(QString::fromStdU16String(caption_));
+}
 
 QWidget* buildControl(const Control& c, QWidget* surface) {
     QWidget* widget = buildWidget(c, surface);

@@ -56,8 +56,6 @@ void placeForFirstShowing(Form& form) {
 FormHost::FormHost() = default;
 
 FormHost::~FormHost() {
-    // Texts still waiting for their widgets go with them.
-    texts_.clear();
     while (!windows_.empty()) {
         windows_.back().form->hide();
         windows_.pop_back();
@@ -118,8 +116,6 @@ void FormHost::MsgBox(const Text& prompt) {
 }
 
 void FormHost::showMessage(const QString& prompt) {
-    // The window behind the box shows what the handler wrote before it.
-    flushTexts();
     if (messageSink_) {
         messageSink_(prompt);
     } else {
@@ -140,7 +136,6 @@ void FormHost::pump() {
         lastPump_ = now;
         if (pumpProbe_)
             pumpProbe_();
-        flushTexts();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     // A handler nested in this pass ended the program: the outer one never resumes.
@@ -155,15 +150,10 @@ void FormHost::dispatch(const void* handlerKey, const std::function<void()>& han
     if (depth >= kMaxNesting)
         return;
     ++depth;
-    // On every way out the texts the handler wrote go to their widgets.
     struct Leave {
-        FormHost& host;
         int& depth;
-        ~Leave() {
-            --depth;
-            host.flushTexts();
-        }
-    } leave{*this, depth};
+        ~Leave() { --depth; }
+    } leave{depth};
     try {
         handler();
     } catch (const EndRequest&) {

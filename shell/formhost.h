@@ -5,7 +5,6 @@
 // dispatcher that reports the run-time faults.
 #pragma once
 
-#include "shell/deferredtexts.h"
 #include "shell/numeric.h"
 
 #include <QString>
@@ -89,12 +88,6 @@ public:
         return granted;
     }
 
-    // Label captions and text box texts written since the last event pass; the
-    // host hands them to their widgets before each pass, after each handler
-    // and before a message box.
-    DeferredTexts& texts() { return texts_; }
-    void flushTexts() { texts_.flush(); }
-
     // Runs one event handler: reports the run-time faults, passes any other
     // exception to the programming-error sink, absorbs End and caps the nesting
     // of one handler inside itself.
@@ -132,7 +125,6 @@ private:
     void reportFault(FaultKind kind);
     void reportProgrammingError(const char* what, bool wiring);
 
-    DeferredTexts texts_;
     std::vector<Window> windows_;
     std::function<Form&()> startForm_;
     std::unordered_map<const void*, int> nesting_;

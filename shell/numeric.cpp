@@ -360,7 +360,10 @@ Long TextToLong(const Text& text, const RegionalSettings& regional) {
 // --- writers ---
 
 Text IntegerToText(Integer n) {
-    return fromAscii(std::to_string(n));
+    // A search's progress caption writes one for every candidate: no detour
+    // through a std::string.
+    char digits[8];
+    return Text(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
 Text DoubleToText(Double x, const RegionalSettings& regional) {
