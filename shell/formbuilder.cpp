@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/formbuilder.h"
 
-#include "shell/accesskeybutton.h"
 #include "shell/fonts.h"
 
 #include <QAction>
@@ -10,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QShortcutEvent>
 
 #include <algorithm>
 #include <limits>
@@ -19,6 +20,25 @@
 namespace ordevix {
 
 namespace {
+
+// A push button whose access key clicks it at once, as Enter and space do,
+// rather than after the short animation Qt plays: a delayed click could land
+// after its window was hidden.
+class AccessKeyButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut && isEnabled() &&
+            !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            setFocus(Qt::ShortcutFocusReason);
+            click();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+};
 
 QRect twipsRect(const Control& c) {
     return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),

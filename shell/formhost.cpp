@@ -3,7 +3,6 @@
 
 #include "shell/form.h"
 #include "shell/placement.h"
-#include "shell/wiringerror.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -25,28 +24,11 @@ QString faultMessage(FaultKind kind) {
     return QStringLiteral("La operación no tiene un resultado válido.");
 }
 
-// The frame of a window that has been on the screen, as last reported; all the
-// windows have the same kind of frame. Zero if none has been framed yet.
-QMargins knownFrame(const FormHost& host) {
-    for (const Form* form : host.forms()) {
-        if (!form->shownBefore())
-            continue;
-        const QRect outer = form->frameGeometry();
-        const QRect inner = form->geometry();
-        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-        if (!frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
-            frame.bottom() >= 0)
-            return frame;
-    }
-    return {};
-}
-
 // A window shown for the first time goes to its start-up position and gives the
 // focus to its first control.
 void placeForFirstShowing(Form& form) {
     if (form.description().placement == Placement::Centred)
-        centreWithFrame(form, knownFrame(form.host()));
+        centreWithFrame(form);
     if (QWidget* first = form.firstFocus())
         first->setFocus(Qt::OtherFocusReason);
 }

@@ -2,7 +2,7 @@
 #include "tools/frmEsDivisible.h"
 
 #include "tools/integer_tools.h"
-#include "tools/responder.h"
+#include "tools/respuesta.h"
 
 namespace ordevix {
 

@@ -2,7 +2,6 @@
 #include "tools/frmFactoreo.h"
 
 #include "tools/integer_tools.h"
-#include "tools/respuesta.h"
 
 namespace ordevix {
 
