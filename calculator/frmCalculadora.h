@@ -10,7 +10,6 @@ namespace ordevix {
 class frmCalculadora : public ToolForm {
 public:
     explicit frmCalculadora(FormHost& host);
-    static const FormDescription description;
 
     // Steps taken in the current run.
     int paso() const { return calculadora_.paso(); }

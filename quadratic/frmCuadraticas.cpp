@@ -27,14 +27,14 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-} // namespace
-
-const FormDescription frmCuadraticas::description{
+const FormDescription kDescription{
     "frmCuadraticas",   "Funciones cuadráticas", 6555,     5115, kMsSansSerif825,
     Placement::Centred, ":/icons/lapiz.svg",     kControls};
 
+} // namespace
+
 frmCuadraticas::frmCuadraticas(FormHost& host)
-    : ToolForm(host, description, "Command3", "Command2") {
+    : ToolForm(host, kDescription, "Command3", "Command2") {
     onClick("cmdCalcular", &frmCuadraticas::cmdCalcular_Click);
 }
 

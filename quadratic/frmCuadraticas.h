@@ -9,7 +9,6 @@ namespace ordevix {
 class frmCuadraticas : public ToolForm {
 public:
     explicit frmCuadraticas(FormHost& host);
-    static const FormDescription description;
 
 private:
     void cmdCalcular_Click();

@@ -110,10 +110,6 @@ QWidget* Form::surface() const {
     return surface_;
 }
 
-QPoint Form::printPosition() const {
-    return {0, surface_->printY()};
-}
-
 QWidget* Form::firstFocus() const {
     const Control* best = nullptr;
     for (const Control& c : description_.controls) {
@@ -228,10 +224,6 @@ void Form::checkWiring() const {
             throw WiringError(description_.name, item.name, "has no handler");
 }
 
-void Form::Form_Unload() {
-    host_.End();
-}
-
 void Form::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -258,9 +250,10 @@ void Form::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    // The window is never destroyed while the program runs: closing it means End.
+    // The window is never destroyed while the program runs: closing it through
+    // its frame, every window's Form_Unload, ends the program.
     event->ignore();
-    host_.dispatch(this, [this] { Form_Unload(); });
+    host_.dispatch(this, [this] { host_.End(); });
 }
 
 void Form::hideEvent(QHideEvent* event) {

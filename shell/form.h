@@ -62,8 +62,6 @@ public:
     // The texts printed since the last Cls that are still on the surface.
     std::vector<QString> printedLines() const;
     QWidget* surface() const;
-    // Where the next printed line goes, in pixels of the client area.
-    QPoint printPosition() const;
 
     // The controls of the table, by name (nullptr if there is none).
     QWidget* control(const char* name) const;
@@ -74,8 +72,6 @@ public:
     // The focusable control with the lowest TabIndex.
     QWidget* firstFocus() const;
 
-    // How many handlers a button, check box or menu item has.
-    int handlerCount(const char* name) const;
     // Throws a WiringError if a button, check box or menu item of the table has
     // no handler. The host calls it once the window's constructor has bound them.
     void checkWiring() const;
@@ -88,15 +84,14 @@ protected:
     }
     void bindClick(const char* name, std::function<void()> handler);
 
-    // Closing the window through its frame ends the program.
-    virtual void Form_Unload();
-
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void build();
+    // How many handlers a button, check box or menu item has.
+    int handlerCount(const char* name) const;
     void buildControls();
     // The control `name` as a widget of type T; a WiringError if it is none.
     template <class T> T* checked(const char* name, const char* kind) const;

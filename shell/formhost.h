@@ -110,7 +110,6 @@ public:
     void setPumpPolicy(int stride, std::chrono::nanoseconds interval);
     // Called at every pass of the event loop that DoEvents makes, before it.
     void setPumpProbe(std::function<void()> probe) { pumpProbe_ = std::move(probe); }
-    bool ended() const { return ended_; }
 
 private:
     struct Window {

@@ -434,10 +434,6 @@ Single StoreSingle(Double x) {
     return static_cast<Single>(x);
 }
 
-Integer DivideInteger(Integer a, Integer b) {
-    return divideWhole(a, b);
-}
-
 Long DivideLong(Long a, Long b) {
     return divideWhole(a, b);
 }

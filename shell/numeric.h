@@ -80,7 +80,6 @@ Single StoreSingle(Double x);
 constexpr Integer WrapInteger(std::int32_t v) noexcept {
     return static_cast<Integer>(v);
 }
-Integer DivideInteger(Integer a, Integer b);
 Long DivideLong(Long a, Long b);
 
 } // namespace ordevix

@@ -29,13 +29,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-} // namespace
-
-const FormDescription frmAmigos::description{
+const FormDescription kDescription{
     "frmAmigos",        "Números amigos",   5775,     5565, kMsSansSerif825,
     Placement::Centred, ":/icons/cara.svg", kControls};
 
-frmAmigos::frmAmigos(FormHost& host) : AutomaticToolForm(host, description) {}
+} // namespace
+
+frmAmigos::frmAmigos(FormHost& host) : AutomaticToolForm(host, kDescription) {}
 
 void frmAmigos::Check1_Click() {
     const bool marcado = automatico();

@@ -27,14 +27,14 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-} // namespace
-
-const FormDescription frmEsDivisible::description{
+const FormDescription kDescription{
     "frmEsDivisible",   "¿Es divisible?",       5550,     5220, kMsSansSerif825,
     Placement::Centred, ":/icons/pregunta.svg", kControls};
 
+} // namespace
+
 frmEsDivisible::frmEsDivisible(FormHost& host)
-    : ToolForm(host, description, "Command2", "cmdSalir") {
+    : ToolForm(host, kDescription, "Command2", "cmdSalir") {
     onClick("Command1", &frmEsDivisible::Command1_Click);
 }
 

@@ -9,7 +9,6 @@ namespace ordevix {
 class frmEsDivisible : public ToolForm {
 public:
     explicit frmEsDivisible(FormHost& host);
-    static const FormDescription description;
 
 private:
     void Command1_Click();

@@ -21,13 +21,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-} // namespace
-
-const FormDescription frmFactoreo::description{
+const FormDescription kDescription{
     "frmFactoreo",      "Factoreador",          6000,     5775, kMsSansSerif825,
     Placement::Centred, ":/icons/bombilla.svg", kControls};
 
-frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, description, "cmdInicio", "cmdSalir") {
+} // namespace
+
+frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, kDescription, "cmdInicio", "cmdSalir") {
     onClick("Command1", &frmFactoreo::Command1_Click);
 }
 

@@ -9,7 +9,6 @@ namespace ordevix {
 class frmFactoreo : public ToolForm {
 public:
     explicit frmFactoreo(FormHost& host);
-    static const FormDescription description;
 
 private:
     void Command1_Click();

@@ -27,13 +27,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-} // namespace
-
-const FormDescription frmPerfectos::description{
+const FormDescription kDescription{
     "frmPerfectos",     "Números perfectos",    6270,     6150, kMsSansSerif825,
     Placement::Centred, ":/icons/pregunta.svg", kControls};
 
-frmPerfectos::frmPerfectos(FormHost& host) : AutomaticToolForm(host, description) {}
+} // namespace
+
+frmPerfectos::frmPerfectos(FormHost& host) : AutomaticToolForm(host, kDescription) {}
 
 void frmPerfectos::Check1_Click() {
     if (automatico()) {

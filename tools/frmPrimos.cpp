@@ -26,13 +26,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-} // namespace
-
-const FormDescription frmPrimos::description{
+const FormDescription kDescription{
     "frmPrimos",        "Números Primos",     5490,     5130, kMsSansSerif825,
     Placement::Centred, ":/icons/puntos.svg", kControls};
 
-frmPrimos::frmPrimos(FormHost& host) : AutomaticToolForm(host, description) {}
+} // namespace
+
+frmPrimos::frmPrimos(FormHost& host) : AutomaticToolForm(host, kDescription) {}
 
 void frmPrimos::Check1_Click() {
     if (automatico()) {
