@@ -11,7 +11,6 @@
 #include "shell/form.h"
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -250,9 +249,10 @@ int main(int argc, char* argv[]) {
     }
     const Expectations expect{std::strcmp(argv[1], "comma") == 0};
 
-    // The same start as the program's, with the host after the application.
+    // The same start as the program's.
     ordevix::FormHost host;
-    ordevix::startProgram<ordevix::frmIndex>(app, host);
+    host.setStartForm<ordevix::frmIndex>();
+    host.Show(host.startForm());
 
     Checker checker(host);
     QTimer::singleShot(0, [&] { checker.run(expect); });

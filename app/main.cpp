@@ -3,14 +3,13 @@
 // start window.
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Declared after the application, so that its windows go first.
     ordevix::FormHost host;
-    ordevix::startProgram<ordevix::frmIndex>(app, host);
+    host.setStartForm<ordevix::frmIndex>();
+    host.Show(host.startForm());
     return QApplication::exec();
 }

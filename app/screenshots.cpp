@@ -5,7 +5,6 @@
 #include "quadratic/frmCuadraticas.h"
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmEsDivisible.h"
 #include "tools/frmFactoreo.h"
@@ -44,9 +43,8 @@ int main(int argc, char* argv[]) {
         return 1;
 
     using namespace ordevix;
-    // Declared after the application, so that its windows go first.
     FormHost host;
-    startProgram<frmIndex>(app, host);
+    host.setStartForm<frmIndex>();
     const bool ok = save<frmIndex>(host, dir) && save<frmCalculadora>(host, dir) &&
                     save<frmFactoreo>(host, dir) && save<frmEsDivisible>(host, dir) &&
                     save<frmPrimos>(host, dir) && save<frmPerfectos>(host, dir) &&

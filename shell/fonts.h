@@ -9,9 +9,6 @@
 
 namespace ordevix {
 
-// Registers the stand-ins with Qt's font substitution table; once per application.
-void installFontStandIns();
-
 // The font of a description, in the first installed face among the stored
 // face and its stand-ins.
 QFont makeFont(const Font& font);

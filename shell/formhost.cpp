@@ -2,10 +2,14 @@
 #include "shell/formhost.h"
 
 #include "shell/form.h"
+#include "shell/icons.h"
 #include "shell/placement.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QtGlobal>
 
 namespace ordevix {
@@ -33,9 +37,47 @@ void placeForFirstShowing(Form& form) {
         first->setFocus(Qt::OtherFocusReason);
 }
 
+// The decimal and thousands separators of the user's regional settings.
+RegionalSettings systemRegional() {
+    const QLocale locale = QLocale::system();
+    RegionalSettings regional;
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    if (decimal.size() == 1)
+        regional.decimalSeparator = decimal.at(0).unicode();
+    if (group.size() == 1)
+        regional.thousandsSeparator = group.at(0).unicode();
+    return regional;
+}
+
+// Qt's Spanish texts, the application's names and icon. A second host of the
+// same application finds them in place.
+void setUpApplication(QApplication& app) {
+    // The interface is Spanish whatever the system language, Qt's own texts too.
+    if (!app.findChild<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"),
+                             QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(translator);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Ordevix"));
+    // The installed desktop entry, so that a desktop can match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.ordevix"));
+    // The main menu's icon.
+    QApplication::setWindowIcon(windowIconFor(":/icons/grafico.svg"));
+}
+
 } // namespace
 
-FormHost::FormHost() = default;
+FormHost::FormHost() {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app)
+        qFatal("Ordevix: a FormHost needs its QApplication made before it, and destroyed "
+               "after it, since the host's windows are widgets of that application");
+    setUpApplication(*app);
+    regional_ = systemRegional();
+}
 
 FormHost::~FormHost() {
     while (!windows_.empty()) {
@@ -63,8 +105,6 @@ std::vector<Form*> FormHost::forms() const {
 }
 
 Form& FormHost::startForm() {
-    if (!startForm_)
-        throw WiringError("the host has no start window to go back to");
     return startForm_();
 }
 

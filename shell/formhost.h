@@ -41,6 +41,8 @@ public:
     static constexpr std::int32_t kDefaultStride = 16384;
     static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
+    // The host of the QApplication that exists, set up for the program and
+    // reading the user's regional settings; without an application it aborts.
     FormHost();
     // Destroys the windows newest first, the reverse of the order they were built in.
     ~FormHost();
@@ -64,10 +66,12 @@ public:
     std::vector<Form*> forms() const;
 
     // The window the program starts with, where every "INICIO" goes back to;
-    // built on first reference like any other.
+    // built on first reference like any other. A tool window built before it
+    // is known is a WiringError.
     template <class W> void setStartForm() {
         startForm_ = [this]() -> Form& { return form<W>(); };
     }
+    bool hasStartForm() const { return static_cast<bool>(startForm_); }
     Form& startForm();
 
     void Show(Form& form);
@@ -127,7 +131,7 @@ private:
     std::vector<Window> windows_;
     std::function<Form&()> startForm_;
     std::unordered_map<const void*, int> nesting_;
-    RegionalSettings regional_ = RegionalSettings::period();
+    RegionalSettings regional_;
     MessageSink messageSink_;
     ProgrammingErrorSink programmingErrorSink_;
     std::function<void()> endHook_;

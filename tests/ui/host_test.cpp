@@ -24,52 +24,52 @@ constexpr Control kControls[] = {
 };
 constexpr MenuItem kMenu[] = {{"Archivo", "mnuArchivo", "Salir", "mnuSalir", "F4"}};
 // clang-format on
-const FormDescription kDescription{"frmPrueba",        "Prueba", 3000,      3000, kMsSansSerif825,
-                                   Placement::Centred, nullptr,  kControls, kMenu};
+const FormDescription kDescription{"TestWindow",       "Test",  3000,      3000, kMsSansSerif825,
+                                   Placement::Centred, nullptr, kControls, kMenu};
 
 // Binds the names it is given to one handler, which writes Text1 and then does
 // what the test needs.
-struct frmPrueba : Form {
-    frmPrueba(FormHost& host, const std::vector<const char*>& names) : Form(host, kDescription) {
+struct TestWindow : Form {
+    TestWindow(FormHost& host, const std::vector<const char*>& names) : Form(host, kDescription) {
         for (const char* name : names)
-            onClick(name, &frmPrueba::Click);
+            onClick(name, &TestWindow::Click);
     }
     void Click() {
         ++runs;
         setText("Text1", u"antes");
-        calcular();
+        work();
     }
-    std::function<void()> calcular = [] {};
+    std::function<void()> work = [] {};
     int runs = 0;
 };
-struct frmPruebaCompleta : frmPrueba {
-    explicit frmPruebaCompleta(FormHost& host)
-        : frmPrueba(host, {"Command1", "Check1", "mnuSalir"}) {}
+struct FullyWiredWindow : TestWindow {
+    explicit FullyWiredWindow(FormHost& host)
+        : TestWindow(host, {"Command1", "Check1", "mnuSalir"}) {}
 };
-struct frmPruebaSinMenu : frmPrueba {
-    explicit frmPruebaSinMenu(FormHost& host) : frmPrueba(host, {"Command1", "Check1"}) {}
+struct MenuItemUnwiredWindow : TestWindow {
+    explicit MenuItemUnwiredWindow(FormHost& host) : TestWindow(host, {"Command1", "Check1"}) {}
 };
 
 class Host : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        open<frmPruebaCompleta>();
+        open<FullyWiredWindow>();
     }
-    frmPrueba& w() { return host().form<frmPruebaCompleta>(); }
+    TestWindow& w() { return host().form<FullyWiredWindow>(); }
 };
 
 TEST_F(Host, FaultsAreReportedAndOtherExceptionsAreProgrammingErrors) {
     // What the programming-error sink gets, in part, and what the user is told;
     // what the handler wrote before stays, and the window with it.
     // clang-format off
-    const struct { const char* name; std::function<void(frmPrueba&)> raise; const char* error; const char* message; } rows[] = {
-        {"type mismatch",        [](frmPrueba&) { raise(FaultKind::TypeMismatch); },     "", "El valor ingresado no es un número válido."},
-        {"overflow",             [](frmPrueba&) { raise(FaultKind::Overflow); },         "", "El número está fuera del rango admitido."},
-        {"arithmetic",           [](frmPrueba&) { raise(FaultKind::Arithmetic); },       "", "La operación no tiene un resultado válido."},
-        {"a standard exception", [](frmPrueba&) { throw std::out_of_range("historia llena"); }, "historia llena", ""},
-        {"not a std::exception", [](frmPrueba&) { throw 7; },                           "not a std::exception", ""},
-        {"out of memory",        [](frmPrueba&) { throw std::bad_alloc(); },            "", "El número está fuera del rango admitido."},
+    const struct { const char* name; std::function<void(TestWindow&)> raise; const char* error; const char* message; } rows[] = {
+        {"type mismatch",        [](TestWindow&) { raise(FaultKind::TypeMismatch); },     "", "El valor ingresado no es un número válido."},
+        {"overflow",             [](TestWindow&) { raise(FaultKind::Overflow); },         "", "El número está fuera del rango admitido."},
+        {"arithmetic",           [](TestWindow&) { raise(FaultKind::Arithmetic); },       "", "La operación no tiene un resultado válido."},
+        {"a standard exception", [](TestWindow&) { throw std::out_of_range("historia llena"); }, "historia llena", ""},
+        {"not a std::exception", [](TestWindow&) { throw 7; },                           "not a std::exception", ""},
+        {"out of memory",        [](TestWindow&) { throw std::bad_alloc(); },            "", "El número está fuera del rango admitido."},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -77,8 +77,8 @@ TEST_F(Host, FaultsAreReportedAndOtherExceptionsAreProgrammingErrors) {
         restart();
         std::vector<QString> errors;
         host().setProgrammingErrorSink([&](const QString& what) { errors.push_back(what); });
-        frmPrueba& window = open<frmPruebaCompleta>();
-        window.calcular = [&] { row.raise(window); };
+        TestWindow& window = open<FullyWiredWindow>();
+        window.work = [&] { row.raise(window); };
         click(window, "Command1");
         EXPECT_EQ(errors.size(), *row.error ? 1u : 0u);
         EXPECT_TRUE(errors.empty() || errors.front().contains(QString::fromUtf8(row.error)));
@@ -89,7 +89,7 @@ TEST_F(Host, FaultsAreReportedAndOtherExceptionsAreProgrammingErrors) {
     }
     // The program's own sink (which logs what went wrong) tells the user the operation failed.
     host().setProgrammingErrorSink({});
-    w().calcular = [] { throw std::out_of_range("historia llena"); };
+    w().work = [] { throw std::out_of_range("historia llena"); };
     click(w(), "Command1");
     EXPECT_EQ(lastMessage(), QStringLiteral("La operación no tiene un resultado válido."));
 }
@@ -97,12 +97,12 @@ TEST_F(Host, FaultsAreReportedAndOtherExceptionsAreProgrammingErrors) {
 TEST_F(Host, AWrongKindReadInTheProgramEndsItWithTheWindowAndControlNamed) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     host().setProgrammingErrorSink({});
-    w().calcular = [this] { w().value("Text1"); };
-    EXPECT_DEATH(click(w(), "Command1"), "frmPrueba: Text1");
+    w().work = [this] { w().value("Text1"); };
+    EXPECT_DEATH(click(w(), "Command1"), "TestWindow: Text1");
 }
 
 TEST_F(Host, APostedClickRunsBeforeTheLoopEndsWithTheRealPumpPolicy) {
-    w().calcular = [&] {
+    w().work = [&] {
         if (w().runs > 1)
             return; // the posted click
         QMetaObject::invokeMethod(w().control("Check1"), "click", Qt::QueuedConnection);
@@ -116,7 +116,7 @@ TEST_F(Host, APostedClickRunsBeforeTheLoopEndsWithTheRealPumpPolicy) {
 TEST_F(Host, NestedRunsOfOneHandlerAreCapped) {
     int depth = 0, deepest = 0;
     host().setPumpPolicy(1, std::chrono::nanoseconds(0));
-    w().calcular = [&] {
+    w().work = [&] {
         deepest = std::max(deepest, ++depth);
         QMetaObject::invokeMethod(w().control("Command1"), "click", Qt::QueuedConnection);
         for (int step = 0; step < 3; ++step)
@@ -127,7 +127,7 @@ TEST_F(Host, NestedRunsOfOneHandlerAreCapped) {
     EXPECT_EQ(deepest, FormHost::kMaxNesting);
 }
 
-// `act` throws a WiringError naming frmPrueba and `control`, or none if `control` is null.
+// `act` throws a WiringError naming TestWindow and `control`, or none if `control` is null.
 void expectNames(const std::function<void()>& act, const char* control) {
     std::string what = "no WiringError";
     try {
@@ -135,7 +135,7 @@ void expectNames(const std::function<void()>& act, const char* control) {
     } catch (const WiringError& error) {
         what = error.what();
     }
-    EXPECT_TRUE(control ? what.find("frmPrueba") != std::string::npos &&
+    EXPECT_TRUE(control ? what.find("TestWindow") != std::string::npos &&
                               what.find(control) != std::string::npos
                         : what == "no WiringError")
         << what;
@@ -156,13 +156,19 @@ TEST_F(Wiring, AWrongBindingFailsAsTheWindowIsBuiltNamingWindowAndControl) {
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        expectNames([&] { frmPrueba(host(), row.bound).checkWiring(); }, row.control);
+        expectNames([&] { TestWindow(host(), row.bound).checkWiring(); }, row.control);
     }
 }
 
 TEST_F(Wiring, TheHostChecksEveryWindowItBuildsAndKeepsNoHalfWiredOne) {
-    expectNames([&] { host().form<frmPruebaSinMenu>(); }, "mnuSalir");
+    expectNames([&] { host().form<MenuItemUnwiredWindow>(); }, "mnuSalir");
     EXPECT_TRUE(host().forms().empty());
+}
+
+TEST_F(Wiring, AToolWindowBuiltBeforeItsHostKnowsTheStartWindowFailsAtOnce) {
+    FormHost withoutStart;
+    EXPECT_THROW(withoutStart.form<frmPrimos>(), WiringError);
+    EXPECT_TRUE(withoutStart.forms().empty());
 }
 
 TEST_F(Wiring, AControlReadOrWrittenAsTheWrongKindFailsNamingWindowAndControl) {
@@ -174,7 +180,7 @@ TEST_F(Wiring, AControlReadOrWrittenAsTheWrongKindFailsNamingWindowAndControl) {
         {"Value of a button", [](Form& f) { f.value("Command1"); }, "Command1"}, {"Text of a name not in the table", [](Form& f) { f.text("Text2"); }, "Text2"},
     };
     // clang-format on
-    frmPruebaCompleta window(host());
+    FullyWiredWindow window(host());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         expectNames([&] { row.access(window); }, row.control);

@@ -1,8 +1,6 @@
 // The window tests run headless: the offscreen platform is forced before the
 // application object exists, also when the test list is being discovered. Each
 // test owns its form host (see window_fixture.h).
-#include "shell/program.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,7 +8,6 @@
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ordevix::configureApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
