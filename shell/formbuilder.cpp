@@ -45,13 +45,16 @@ QRect twipsRect(const Control& c) {
             twipsToPixels(c.height)};
 }
 
+// Pixels of a push button's width that its frame and padding keep from the caption.
+constexpr int kButtonCaptionInset = 8;
+
 // A caption too wide for its button is broken into two lines at a blank.
 QString fitCaption(const QString& caption, const QFont& font, int width) {
     const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '));
     if (blank < 0)
         return caption;
     const QFontMetrics metrics(font);
-    const int room = width - 8;
+    const int room = width - kButtonCaptionInset;
     QString plain = caption;
     plain.remove(QLatin1Char('&'));
     if (metrics.horizontalAdvance(plain) <= room)
