@@ -6,6 +6,8 @@ namespace ordevix {
 ToolForm::ToolForm(FormHost& host, const FormDescription& description, const char* inicio,
                    const char* salir)
     : Form(host, description) {
+    if (!host.hasStartForm())
+        throw WiringError(description.name, inicio, "the host has no start window to go back to");
     onClick(inicio, &ToolForm::inicio);
     onClick(salir, &ToolForm::salir);
 }
