@@ -90,9 +90,9 @@ protected:
 
 private:
     void build();
+    void buildControls();
     // How many handlers a button, check box or menu item has.
     int handlerCount(const char* name) const;
-    void buildControls();
     // The control `name` as a widget of type T; a WiringError if it is none.
     template <class T> T* checked(const char* name, const char* kind) const;
     // The kind of a clickable row of the table, or a WiringError.
