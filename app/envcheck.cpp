@@ -9,7 +9,7 @@
 // The argument is the decimal separator that the environment's regional settings
 // should give. Prints one line per check; exits 1 on any mismatch or message box.
 #include "shell/form.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: hands control to the form host with the main menu as the
 // start window.
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 
 #include <QApplication>

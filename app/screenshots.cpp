@@ -3,7 +3,7 @@
 // looking at the layouts without a display: ordevix-screenshots FOLDER
 #include "calculator/frmCalculadora.h"
 #include "quadratic/frmCuadraticas.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmEsDivisible.h"

@@ -11,7 +11,7 @@
 #include "bench/startup.h"
 #include "bench/throughput.h"
 
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmPerfectos.h"

@@ -2,7 +2,7 @@
 #include "bench/startup.h"
 
 #include "bench/measure.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calculator/calculadora.h"
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 

@@ -2,7 +2,7 @@
 // Quadratic root solver: the roots of a·x² + b·x + c in single precision.
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 

@@ -3,7 +3,7 @@
 // for them.
 #pragma once
 
-#include "shell/formdesc.h"
+#include "shell/form_description.h"
 
 #include <QFont>
 

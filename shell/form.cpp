@@ -2,9 +2,9 @@
 #include "shell/form.h"
 
 #include "shell/fonts.h"
-#include "shell/formbuilder.h"
+#include "shell/form_builder.h"
 #include "shell/icons.h"
-#include "shell/printsurface.h"
+#include "shell/print_surface.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -5,8 +5,8 @@
 // WiringError naming the window and the control.
 #pragma once
 
-#include "shell/formdesc.h"
-#include "shell/formhost.h"
+#include "shell/form_description.h"
+#include "shell/form_host.h"
 #include "shell/numeric.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 // ticked, searches on from a counter that the window keeps.
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 #include <string_view>
 

@@ -2,7 +2,7 @@
 // Divisibility checker: is the first number divisible by the second?
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 

@@ -2,7 +2,7 @@
 // Factor lister: the prime factors of a number from 2 to 10000, printed on the window.
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 

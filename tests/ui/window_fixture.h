@@ -7,7 +7,7 @@
 #include "calculator/frmCalculadora.h"
 #include "quadratic/frmCuadraticas.h"
 #include "shell/form.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmEsDivisible.h"

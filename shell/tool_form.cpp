@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/formbuilder.h"
+#include "shell/form_builder.h"
 
 #include "shell/fonts.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 
 #include "shell/form.h"
 #include "shell/icons.h"

@@ -2,7 +2,7 @@
 // Turns the rows of a window description into Qt widgets.
 #pragma once
 
-#include "shell/formdesc.h"
+#include "shell/form_description.h"
 #include "shell/numeric.h"
 
 #include <QLabel>
