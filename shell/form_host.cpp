@@ -168,14 +168,15 @@ void FormHost::pump() {
 void FormHost::dispatch(const void* handlerKey, const std::function<void()>& handler) {
     if (ended_)
         return;
-    int& depth = nesting_[handlerKey];
-    if (depth >= kMaxNesting)
+    if (nesting_[handlerKey] >= kMaxNesting)
         return;
-    ++depth;
+    ++nesting_[handlerKey];
+    // Looked up again on the way out: handlers nested inside may add keys.
     struct Leave {
-        int& depth;
-        ~Leave() { --depth; }
-    } leave{depth};
+        std::unordered_map<const void*, int>& nesting;
+        const void* key;
+        ~Leave() { --nesting[key]; }
+    } leave{nesting_, handlerKey};
     try {
         handler();
     } catch (const EndRequest&) {
