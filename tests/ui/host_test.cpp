@@ -249,7 +249,7 @@ TEST_F(Pump, ASumAsksOnlyForTheStepsItHasLeft) {
 
 // Three captions and three texts written in a row: the box shows the last text
 // at once; the label gives the last caption at once and shows it at the next
-// event pass.
+// event pass, and so at every pass.
 TEST_F(Pump, TheLastCaptionWrittenIsOnTheScreenAfterTheNextPass) {
     frmPerfectos& w = open<frmPerfectos>();
     for (const char16_t* t : {u"1", u"2", u"3"}) {
@@ -258,9 +258,14 @@ TEST_F(Pump, TheLastCaptionWrittenIsOnTheScreenAfterTheNextPass) {
     }
     EXPECT_EQ(captionOf(w, "Label3"), "Procesando... 3");
     EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), "3");
+    const auto* label = w.findChild<QLabel*>(QStringLiteral("Label3"));
     every(1);
     host().DoEvents();
-    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label3"))->text(), "Procesando... 3");
+    EXPECT_EQ(label->text(), "Procesando... 3");
+    // And again at the pass after that.
+    w.setCaption("Label3", u"Listo");
+    host().DoEvents();
+    EXPECT_EQ(label->text(), "Listo");
 }
 
 } // namespace
