@@ -2,9 +2,8 @@
 // The program's entry: answers the command line, then hands control to the form
 // host with the main menu as the start window.
 #include "app/commandline.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 
 #include <QApplication>
 
@@ -17,8 +16,8 @@ int main(int argc, char* argv[]) {
             ordevix::answerCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
         return *status;
     QApplication app(argc, argv);
-    // Declared after the application, so that its windows go first.
     ordevix::FormHost host;
-    ordevix::startProgram<ordevix::frmIndex>(app, host);
+    host.setStartForm<ordevix::frmIndex>();
+    host.Show(host.startForm());
     return QApplication::exec();
 }

@@ -5,9 +5,8 @@
 // stands in a disabled text box, in the default palette and in a dark one.
 #include "calculator/frmCalculadora.h"
 #include "quadratic/frmCuadraticas.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmEsDivisible.h"
 #include "tools/frmFactoreo.h"
@@ -73,9 +72,8 @@ int main(int argc, char* argv[]) {
         return 1;
 
     using namespace ordevix;
-    // Declared after the application, so that its windows go first.
     FormHost host;
-    startProgram<frmIndex>(app, host);
+    host.setStartForm<frmIndex>();
     const bool ok = save<frmIndex>(host, dir) && save<frmCalculadora>(host, dir) &&
                     save<frmFactoreo>(host, dir) && save<frmEsDivisible>(host, dir) &&
                     save<frmPrimos>(host, dir) && save<frmPerfectos>(host, dir) &&

@@ -2,7 +2,7 @@
 #include "bench/clicks.h"
 
 #include "bench/measure.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmPerfectos.h"
 

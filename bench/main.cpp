@@ -11,9 +11,8 @@
 #include "bench/startup.h"
 #include "bench/throughput.h"
 
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmPerfectos.h"
 
@@ -84,9 +83,9 @@ Results measureAll(FormHost& host) {
 int runBenchmark(int argc, char* argv[]) {
     const Clock::time_point runStart = Clock::now();
     QApplication app(argc, argv);
-    // Declared after the application, so that its windows go first.
     FormHost host;
-    startProgram<frmIndex>(app, host);
+    host.setStartForm<frmIndex>();
+    host.Show(host.startForm());
     // A fault in a window would otherwise wait for someone to dismiss its box.
     host.setMessageSink([](const QString& text) {
         std::fprintf(stderr, "ordevix-bench: message box: %s\n", qPrintable(text));

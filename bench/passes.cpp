@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/passes.h"
 
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 
 #include <sys/resource.h>
 

@@ -2,9 +2,8 @@
 #include "bench/startup.h"
 
 #include "bench/measure.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -66,10 +65,9 @@ std::unique_ptr<QWidget> buildBare(bool withText) {
     return bare;
 }
 
-// The program's own start: the steps of startProgram, stamped one by one.
-int runProgram(QApplication& app, Milestones& m, FirstFrame& firstFrame) {
+// The program's own start, as main makes it, stamped step by step.
+int runProgram(QApplication&, Milestones& m, FirstFrame& firstFrame) {
     FormHost host;
-    prepareProgram(app, host);
     m.application = stamp();
     host.setStartForm<frmIndex>();
     frmIndex& menu = host.form<frmIndex>();

@@ -2,7 +2,7 @@
 #include "bench/throughput.h"
 
 #include "bench/searches.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/calculadora.h"
 
-#include "tools/respuesta.h"
-
 #include <algorithm>
 #include <cmath>
 #include <optional>

@@ -39,14 +39,14 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{
+    "frmCalculadora",   "Calculadora",         7845,     5925, kTechnical825,
+    Placement::Centred, "grafico", kControls};
+
 } // namespace
 
-const FormDescription frmCalculadora::description{
-    "frmCalculadora", "Calculadora",      7845,      5925,
-    kTechnical825,    Placement::Centred, "grafico", kControls};
-
 frmCalculadora::frmCalculadora(FormHost& host)
-    : ToolForm(host, description, "Command1", "Command2"), visor_(*this),
+    : ToolForm(host, kDescription, "Command1", "Command2"), visor_(*this),
       calculadora_(host.regional(), visor_) {
     onClick("cmdSumar", &frmCalculadora::cmdSumar_Click);
     onClick("cmdResta", &frmCalculadora::cmdResta_Click);

@@ -3,14 +3,13 @@
 #pragma once
 
 #include "calculator/calculadora.h"
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 
 class frmCalculadora : public ToolForm {
 public:
     explicit frmCalculadora(FormHost& host);
-    static const FormDescription description;
 
     // Steps taken in the current run.
     int paso() const { return calculadora_.paso(); }

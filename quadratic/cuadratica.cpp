@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quadratic/cuadratica.h"
 
-#include "tools/respuesta.h"
-
 namespace ordevix {
 
 namespace {

@@ -27,14 +27,14 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{
+    "frmCuadraticas",   "Funciones cuadráticas", 6555,     5115, kMsSansSerif825,
+    Placement::Centred, "lapiz",     kControls};
+
 } // namespace
 
-const FormDescription frmCuadraticas::description{
-    "frmCuadraticas", "Funciones cuadráticas", 6555,    5115,
-    kMsSansSerif825,  Placement::Centred,      "lapiz", kControls};
-
 frmCuadraticas::frmCuadraticas(FormHost& host)
-    : ToolForm(host, description, "Command3", "Command2") {
+    : ToolForm(host, kDescription, "Command3", "Command2") {
     onClick("cmdCalcular", &frmCuadraticas::cmdCalcular_Click);
 }
 

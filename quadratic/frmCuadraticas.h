@@ -2,14 +2,13 @@
 // Quadratic root solver: the roots of a·x² + b·x + c in single precision.
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 
 class frmCuadraticas : public ToolForm {
 public:
     explicit frmCuadraticas(FormHost& host);
-    static const FormDescription description;
 
 private:
     void cmdCalcular_Click();

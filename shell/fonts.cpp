@@ -12,12 +12,33 @@ namespace ordevix {
 
 namespace {
 
+// Registers the stand-ins with Qt's font substitution table.
+void installFontStandIns() {
+    // The stored face names are rarely installed on Linux; these Debian faces
+    // stand in (Liberation is metric-compatible with Times New Roman).
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Times New Roman"),
+        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Technical"),
+        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Lucida Console"),
+        {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+}
+
 // Asking for the first installed stand-in by its own name selects the same face
 // as the substitution would, but spares Qt the fontconfig fallback search it
 // makes at once for every substituted face (about 1 ms for the main menu's faces
-// at start-up). Resolved once per face.
+// at start-up). Resolved once per face, and only once the stand-ins are
+// registered: the first face asked for registers them.
 QString installedFamily(const char* face) {
-    static std::map<std::string, QString, std::less<>> resolved;
+    static std::map<std::string, QString, std::less<>> resolved = [] {
+        installFontStandIns();
+        return std::map<std::string, QString, std::less<>>();
+    }();
     if (const auto it = resolved.find(face); it != resolved.end())
         return it->second;
     const QString requested = QString::fromUtf8(face);
@@ -36,22 +57,6 @@ QString installedFamily(const char* face) {
 }
 
 } // namespace
-
-void installFontStandIns() {
-    // The stored face names are rarely installed on Linux; these Debian faces
-    // stand in (Liberation is metric-compatible with Times New Roman).
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Times New Roman"),
-        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Technical"),
-        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Lucida Console"),
-        {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-}
 
 QFont makeFont(const Font& font) {
     QFont qfont(installedFamily(font.face));

@@ -3,14 +3,11 @@
 // for them.
 #pragma once
 
-#include "shell/formdesc.h"
+#include "shell/form_description.h"
 
 #include <QFont>
 
 namespace ordevix {
-
-// Registers the stand-ins with Qt's font substitution table; once per application.
-void installFontStandIns();
 
 // The font of a description, in the first installed face among the stored
 // face and its stand-ins.

@@ -2,15 +2,14 @@
 #include "shell/form.h"
 
 #include "shell/fonts.h"
-#include "shell/formbuilder.h"
-#include "shell/printsurface.h"
+#include "shell/form_builder.h"
+#include "shell/print_surface.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -97,12 +96,6 @@ void Form::buildControls() {
 }
 
 QWidget* Form::control(const char* name) const {
-    // Whoever takes a widget directly sees the texts written so far.
-    host_.flushTexts();
-    return find(name);
-}
-
-QWidget* Form::find(const char* name) const {
     // The handlers pass the very literals of the window's table, as a rule.
     for (const auto& [controlName, widget] : named_)
         if (controlName == name)
@@ -114,7 +107,7 @@ QWidget* Form::find(const char* name) const {
 }
 
 template <class T> T* Form::checked(const char* name, const char* kind) const {
-    QWidget* widget = find(name);
+    QWidget* widget = control(name);
     if (!widget)
         throw WiringError(description_.name, name, "no control of that name in the window");
     auto* typed = qobject_cast<T*>(widget);
@@ -125,10 +118,6 @@ template <class T> T* Form::checked(const char* name, const char* kind) const {
 
 QWidget* Form::surface() const {
     return surface_;
-}
-
-QPoint Form::printPosition() const {
-    return {0, surface_->printY()};
 }
 
 QWidget* Form::firstFocus() const {
@@ -143,29 +132,19 @@ QWidget* Form::firstFocus() const {
 }
 
 Text Form::text(const char* textBox) const {
-    QLineEdit* box = checked<QLineEdit>(textBox, "text box");
-    if (const Text* pending = host_.texts().pending(box))
-        return *pending;
-    return box->text().toStdU16String();
+    return checked<QLineEdit>(textBox, "text box")->text().toStdU16String();
 }
 
 void Form::setText(const char* textBox, const Text& text) {
-    host_.texts().write(checked<QLineEdit>(textBox, "text box"), text);
+    checked<QLineEdit>(textBox, "text box")->setText(QString::fromStdU16String(text));
 }
 
 Text Form::caption(const char* label) const {
-    QLabel* widget = checked<QLabel>(label, "label");
-    if (const Text* pending = host_.texts().pending(widget))
-        return *pending;
-    return widget->text().toStdU16String();
+    return checked<CaptionLabel>(label, "label")->caption();
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    newCaption(label) = caption;
-}
-
-Text& Form::newCaption(const char* label) {
-    return host_.texts().pendingText(checked<QLabel>(label, "label"));
+    checked<CaptionLabel>(label, "label")->setCaption(caption);
 }
 
 bool Form::enabled(const char* textBox) const {
@@ -274,10 +253,6 @@ void Form::checkWiring() const {
             throw WiringError(description_.name, item.name, "has no handler");
 }
 
-void Form::Form_Unload() {
-    host_.End();
-}
-
 void Form::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -304,9 +279,10 @@ void Form::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    // The window is never destroyed while the program runs: closing it means End.
+    // The window is never destroyed while the program runs: closing it through
+    // its frame, every window's Form_Unload, ends the program.
     event->ignore();
-    host_.dispatch(this, [this] { Form_Unload(); });
+    host_.dispatch(this, [this] { host_.End(); });
 }
 
 void Form::hideEvent(QHideEvent* event) {

@@ -5,17 +5,18 @@
 // WiringError naming the window and the control.
 #pragma once
 
-#include "shell/formdesc.h"
-#include "shell/formhost.h"
+#include "shell/form_description.h"
+#include "shell/form_host.h"
 #include "shell/numeric.h"
-#include "shell/wiringerror.h"
 
 #include <QIcon>
 #include <QWidget>
 
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,19 @@ class PrintSurface;
 // size a desktop asks for (scripts/icons.sh renders them), so that the program
 // never loads Qt's SVG icon engine.
 QIcon iconNamed(const char* name);
+
+// A window wired wrongly: a handler bound to a name its table lacks, or bound
+// twice, a control read as the wrong kind, a button left without a handler.
+// Bindings are made in the window's constructor, so a wrongly wired window
+// fails as it is built, not later as a dead key.
+class WiringError : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+
+    WiringError(std::string_view window, std::string_view control, std::string_view problem)
+        : std::logic_error(std::string(window) + ": " + std::string(control) + ": " +
+                           std::string(problem)) {}
+};
 
 class Form : public QWidget {
 public:
@@ -44,8 +58,6 @@ public:
     void setText(const char* textBox, const Text& text);
     Text caption(const char* label) const;
     void setCaption(const char* label, const Text& caption);
-    // The label's caption to be rewritten in place, as setCaption would.
-    Text& newCaption(const char* label);
     bool enabled(const char* textBox) const;
     void setEnabled(const char* textBox, bool enabled);
     int value(const char* checkBox) const;
@@ -56,11 +68,8 @@ public:
     // The texts printed since the last Cls that are still on the surface.
     std::vector<QString> printedLines() const;
     QWidget* surface() const;
-    // Where the next printed line goes, in pixels of the client area.
-    QPoint printPosition() const;
 
-    // The controls of the table, by name (nullptr if there is none), with every
-    // text written so far handed to its widget.
+    // The controls of the table, by name (nullptr if there is none).
     QWidget* control(const char* name) const;
     QAbstractButton* cancelButton() const { return cancelButton_; }
 
@@ -69,8 +78,6 @@ public:
     // The focusable control with the lowest TabIndex.
     QWidget* firstFocus() const;
 
-    // How many handlers a button, check box or menu item has.
-    int handlerCount(const char* name) const;
     // Throws a WiringError if a button, check box or menu item of the table has
     // no handler. The host calls it once the window's constructor has bound them.
     void checkWiring() const;
@@ -83,9 +90,6 @@ protected:
     }
     void bindClick(const char* name, std::function<void()> handler);
 
-    // Closing the window through its frame ends the program.
-    virtual void Form_Unload();
-
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -93,8 +97,8 @@ protected:
 private:
     void build();
     void buildControls();
-    // The control by name as it stands: texts written may still be pending.
-    QWidget* find(const char* name) const;
+    // How many handlers a button, check box or menu item has.
+    int handlerCount(const char* name) const;
     // The control `name` as a widget of type T; a WiringError if it is none.
     template <class T> T* checked(const char* name, const char* kind) const;
     // The kind of a clickable row of the table, or a WiringError.

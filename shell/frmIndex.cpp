@@ -43,19 +43,19 @@ constexpr MenuItem kMenu[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{"frmIndex",
+                                   "Bienvenido al Ordevix Tevaquin",
+                                   8475,
+                                   6615,
+                                   kMsSansSerif825,
+                                   Placement::PlatformDefault,
+                                   "grafico",
+                                   kControls,
+                                   kMenu};
+
 } // namespace
 
-const FormDescription frmIndex::description{"frmIndex",
-                                            "Bienvenido al Ordevix Tevaquin",
-                                            8475,
-                                            6615,
-                                            kMsSansSerif825,
-                                            Placement::PlatformDefault,
-                                            "grafico",
-                                            kControls,
-                                            kMenu};
-
-frmIndex::frmIndex(FormHost& host) : Form(host, description) {
+frmIndex::frmIndex(FormHost& host) : Form(host, kDescription) {
     onClick("Command1", &frmIndex::Command1_Click);
     onClick("Command2", &frmIndex::Command2_Click);
     onClick("Command3", &frmIndex::Command3_Click);

@@ -9,7 +9,6 @@ namespace ordevix {
 class frmIndex : public Form {
 public:
     explicit frmIndex(FormHost& host);
-    static const FormDescription description;
 
 private:
     template <class Tool> void hideThenShow();

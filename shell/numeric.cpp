@@ -140,6 +140,10 @@ bool scanDecimal(Cursor& cursor, const NumberSyntax& syntax, DecimalNumber& numb
     return true;
 }
 
+// Powers of ten beyond every Double: above, the overflow fault; below, zero
+// (the smallest Double is about 4.9E-324). Between the two, from_chars decides.
+constexpr std::int64_t kBeyondDoubleExponent = 400;
+
 // The Double nearest to the number, or the overflow fault. Zero is always +0:
 // no text reads as a negative zero.
 Double toDouble(const DecimalNumber& number) {
@@ -150,9 +154,9 @@ Double toDouble(const DecimalNumber& number) {
     // Power of ten of the first significant digit.
     const std::int64_t leading = static_cast<std::int64_t>(number.digits.size() - first) - 1 +
                                  number.exponent - number.fractionDigits;
-    if (leading > 400)
+    if (leading > kBeyondDoubleExponent)
         raise(FaultKind::Overflow);
-    if (leading < -400)
+    if (leading < -kBeyondDoubleExponent)
         return 0.0;
 
     std::string canonical(1, number.digits[first]);
@@ -316,6 +320,11 @@ Text formatMagnitude(Double magnitude, const Layout& layout) {
     return out;
 }
 
+// Significant digits written for a Double and for a Single; up to an exponent
+// one below that, a number is written positionally, beyond it with an E.
+constexpr int kDoubleDigits = 15;
+constexpr int kSingleDigits = 7;
+
 Text signedText(Double x, int precision, int lastPositional) {
     if (x == 0.0)
         return u" 0"; // negative zero included
@@ -360,14 +369,18 @@ Long TextToLong(const Text& text, const RegionalSettings& regional) {
 // --- writers ---
 
 Text IntegerToText(Integer n) {
-    return fromAscii(std::to_string(n));
+    // A search's progress caption writes one for every candidate: no detour
+    // through a std::string.
+    char digits[8];
+    return Text(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
 Text DoubleToText(Double x, const RegionalSettings& regional) {
     if (x == 0.0)
         return u"0";
     const Text magnitude =
-        formatMagnitude(std::fabs(CheckFloat(x)), {15, 14, regional.decimalSeparator, true});
+        formatMagnitude(std::fabs(CheckFloat(x)),
+                        {kDoubleDigits, kDoubleDigits - 1, regional.decimalSeparator, true});
     return x < 0 ? prefixed(u"-", magnitude) : magnitude;
 }
 
@@ -376,11 +389,11 @@ Text NumberToSignedText(Integer n) {
 }
 
 Text NumberToSignedText(Single x) {
-    return signedText(static_cast<Double>(x), 7, 6);
+    return signedText(static_cast<Double>(x), kSingleDigits, kSingleDigits - 1);
 }
 
 Text NumberToSignedText(Double x) {
-    return signedText(x, 15, 14);
+    return signedText(x, kDoubleDigits, kDoubleDigits - 1);
 }
 
 // --- numeric helpers ---
@@ -429,10 +442,6 @@ Single StoreSingle(Double x) {
     if (!std::isfinite(x) || std::fabs(x) >= singleOverflow)
         raise(FaultKind::Arithmetic);
     return static_cast<Single>(x);
-}
-
-Integer DivideInteger(Integer a, Integer b) {
-    return divideWhole(a, b);
 }
 
 Long DivideLong(Long a, Long b) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numeric types, the three run-time faults and the text conversions that every
-// tool uses. Plain C++: no Qt, so the core can be tested without an application.
+// Numeric types, the three run-time faults, the text conversions that every
+// tool uses and the refusal of input they cannot use. Plain C++: no Qt, so the
+// core can be tested without an application.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +32,9 @@ private:
 };
 
 [[noreturn]] void raise(FaultKind kind);
+
+// The refusal every tool gives when its boxes hold no number it can work with.
+inline constexpr const char16_t* kDebeIngresarValores = u"Debe ingresar valores";
 
 // The user's regional settings, passed to every conversion that depends on
 // them; nothing reads a global locale behind the caller's back.
@@ -76,7 +80,6 @@ Single StoreSingle(Double x);
 constexpr Integer WrapInteger(std::int32_t v) noexcept {
     return static_cast<Integer>(v);
 }
-Integer DivideInteger(Integer a, Integer b);
 Long DivideLong(Long a, Long b);
 
 } // namespace ordevix

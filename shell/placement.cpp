@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/placement.h"
 
+#include "shell/form.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
@@ -24,6 +26,23 @@ QPoint centredFrame(const QRect& area, const QSize& client, const QMargins& fram
     const QSize outer = client.grownBy(frame);
     return area.topLeft() +
            QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+}
+
+// The frame of a window that has been on the screen, as last reported; all the
+// windows have the same kind of frame. Zero if none has been framed yet.
+QMargins knownFrame(const FormHost& host) {
+    for (const Form* form : host.forms()) {
+        if (!form->shownBefore())
+            continue;
+        const QRect outer = form->frameGeometry();
+        const QRect inner = form->geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (!frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
+            frame.bottom() >= 0)
+            return frame;
+    }
+    return {};
 }
 
 QMargins platformFrame(const QWidget& window) {
@@ -83,7 +102,8 @@ private:
 
 } // namespace
 
-void centreWithFrame(QWidget& window, const QMargins& frameGuess) {
+void centreWithFrame(Form& window) {
+    const QMargins frameGuess = knownFrame(window.host());
     const QRect area = availableArea();
     if (area.isEmpty())
         return;

@@ -3,17 +3,15 @@
 // the available area of the screen.
 #pragma once
 
-#include <QMargins>
-
-class QWidget;
-
 namespace ordevix {
+
+class Form;
 
 // Centres a window that has never been shown. The frame of such a window is
 // unknown until the window manager reports it, after the window is on the
-// screen: `frameGuess` is the frame of a window already shown (zero if none).
-// Once its own frame is known and differs from the guess, the window is
-// centred again.
-void centreWithFrame(QWidget& window, const QMargins& frameGuess);
+// screen: it is placed with the frame of a window of its host already shown
+// (zero if none), and once its own frame is known and differs from that
+// guess, it is centred again.
+void centreWithFrame(Form& window);
 
 } // namespace ordevix

@@ -3,7 +3,9 @@
 // ticked, searches on from a counter that the window keeps.
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
+
+#include <string_view>
 
 namespace ordevix {
 
@@ -24,9 +26,10 @@ protected:
 
     // Writes the search's progress, a text and the number under test, into a
     // label. It happens for every candidate, thousands of times a second, so
-    // the caption is composed in place.
-    void escribirProgreso(const char* label, const char16_t* texto, Integer candidato) {
-        newCaption(label).assign(texto).append(IntegerToText(candidato));
+    // the caption is composed in a buffer that keeps its storage.
+    void escribirProgreso(const char* label, std::u16string_view texto, Integer candidato) {
+        progreso_.assign(texto).append(IntegerToText(candidato));
+        setCaption(label, progreso_);
     }
 
     // Read through a reference by the running searches, so a tick or a nested
@@ -34,6 +37,8 @@ protected:
     Integer contador_ = 0;
 
 private:
+    Text progreso_;
+
     virtual void Check1_Click() = 0;
     virtual void buscar() = 0;
     virtual void comprobar() = 0;

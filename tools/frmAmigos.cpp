@@ -2,7 +2,7 @@
 #include "tools/frmAmigos.h"
 
 #include "tools/integer_tools.h"
-#include "tools/responder.h"
+#include "tools/respuesta.h"
 
 namespace ordevix {
 
@@ -29,13 +29,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{
+    "frmAmigos",        "Números amigos",   5775,     5565, kMsSansSerif825,
+    Placement::Centred, "cara", kControls};
+
 } // namespace
 
-const FormDescription frmAmigos::description{"frmAmigos", "Números amigos", 5775,
-                                             5565,        kMsSansSerif825,  Placement::Centred,
-                                             "cara",      kControls};
-
-frmAmigos::frmAmigos(FormHost& host) : AutomaticToolForm(host, description) {}
+frmAmigos::frmAmigos(FormHost& host) : AutomaticToolForm(host, kDescription) {}
 
 void frmAmigos::Check1_Click() {
     const bool marcado = automatico();

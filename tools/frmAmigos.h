@@ -9,7 +9,6 @@ namespace ordevix {
 class frmAmigos : public AutomaticToolForm {
 public:
     explicit frmAmigos(FormHost& host);
-    static const FormDescription description;
 
     // "Procesando..." directly followed by the number under test.
     void mostrarProgreso(Integer candidato);

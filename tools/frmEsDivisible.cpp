@@ -2,7 +2,7 @@
 #include "tools/frmEsDivisible.h"
 
 #include "tools/integer_tools.h"
-#include "tools/responder.h"
+#include "tools/respuesta.h"
 
 namespace ordevix {
 
@@ -27,14 +27,14 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{
+    "frmEsDivisible",   "¿Es divisible?",       5550,     5220, kMsSansSerif825,
+    Placement::Centred, "pregunta", kControls};
+
 } // namespace
 
-const FormDescription frmEsDivisible::description{
-    "frmEsDivisible", "¿Es divisible?",   5550,       5220,
-    kMsSansSerif825,  Placement::Centred, "pregunta", kControls};
-
 frmEsDivisible::frmEsDivisible(FormHost& host)
-    : ToolForm(host, description, "Command2", "cmdSalir") {
+    : ToolForm(host, kDescription, "Command2", "cmdSalir") {
     onClick("Command1", &frmEsDivisible::Command1_Click);
 }
 

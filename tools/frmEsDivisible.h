@@ -2,14 +2,13 @@
 // Divisibility checker: is the first number divisible by the second?
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 
 class frmEsDivisible : public ToolForm {
 public:
     explicit frmEsDivisible(FormHost& host);
-    static const FormDescription description;
 
 private:
     void Command1_Click();

@@ -2,11 +2,14 @@
 #include "tools/frmFactoreo.h"
 
 #include "tools/integer_tools.h"
-#include "tools/respuesta.h"
 
 namespace ordevix {
 
 namespace {
+
+// The numbers the lister takes, as its refusal says.
+constexpr Double kMenorAdmitido = 2;
+constexpr Double kMayorAdmitido = 10000;
 
 constexpr const char* kAyuda = "Esta aplicación permite conocer todos los divisores del número, lo "
                                "que ayuda en otras aplicaciones como en m.c.m. o el m.c.d..";
@@ -22,13 +25,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{
+    "frmFactoreo",      "Factoreador",          6000,     5775, kMsSansSerif825,
+    Placement::Centred, "bombilla", kControls};
+
 } // namespace
 
-const FormDescription frmFactoreo::description{"frmFactoreo", "Factoreador",   6000,
-                                               5775,          kMsSansSerif825, Placement::Centred,
-                                               "bombilla",    kControls};
-
-frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, description, "cmdInicio", "cmdSalir") {
+frmFactoreo::frmFactoreo(FormHost& host) : ToolForm(host, kDescription, "cmdInicio", "cmdSalir") {
     onClick("Command1", &frmFactoreo::Command1_Click);
 }
 
@@ -41,7 +44,7 @@ void frmFactoreo::Command1_Click() {
     }
     // The range is checked on the value as typed, before rounding.
     const Double valor = TextValue(text("Text1"));
-    if (valor > 10000 || valor < 2) {
+    if (valor > kMayorAdmitido || valor < kMenorAdmitido) {
         host().MsgBox(u"Esta aplicación soporta valores entre 2 y 10000");
         return;
     }

@@ -2,14 +2,13 @@
 // Factor lister: the prime factors of a number from 2 to 10000, printed on the window.
 #pragma once
 
-#include "shell/toolform.h"
+#include "shell/tool_form.h"
 
 namespace ordevix {
 
 class frmFactoreo : public ToolForm {
 public:
     explicit frmFactoreo(FormHost& host);
-    static const FormDescription description;
 
 private:
     void Command1_Click();

@@ -2,7 +2,7 @@
 #include "tools/frmPerfectos.h"
 
 #include "tools/integer_tools.h"
-#include "tools/responder.h"
+#include "tools/respuesta.h"
 
 namespace ordevix {
 
@@ -27,13 +27,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{
+    "frmPerfectos",     "Números perfectos",    6270,     6150, kMsSansSerif825,
+    Placement::Centred, "pregunta", kControls};
+
 } // namespace
 
-const FormDescription frmPerfectos::description{
-    "frmPerfectos",  "Números perfectos", 6270,       6150,
-    kMsSansSerif825, Placement::Centred,  "pregunta", kControls};
-
-frmPerfectos::frmPerfectos(FormHost& host) : AutomaticToolForm(host, description) {}
+frmPerfectos::frmPerfectos(FormHost& host) : AutomaticToolForm(host, kDescription) {}
 
 void frmPerfectos::Check1_Click() {
     if (automatico()) {

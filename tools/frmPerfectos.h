@@ -9,7 +9,6 @@ namespace ordevix {
 class frmPerfectos : public AutomaticToolForm {
 public:
     explicit frmPerfectos(FormHost& host);
-    static const FormDescription description;
 
     // "Procesando... " and the number under test, in the progress label.
     void mostrarProgreso(Integer candidato);

@@ -2,7 +2,7 @@
 #include "tools/frmPrimos.h"
 
 #include "tools/integer_tools.h"
-#include "tools/responder.h"
+#include "tools/respuesta.h"
 
 namespace ordevix {
 
@@ -26,13 +26,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+const FormDescription kDescription{
+    "frmPrimos",        "Números Primos",     5490,     5130, kMsSansSerif825,
+    Placement::Centred, "puntos", kControls};
+
 } // namespace
 
-const FormDescription frmPrimos::description{"frmPrimos", "Números Primos", 5490,
-                                             5130,        kMsSansSerif825,  Placement::Centred,
-                                             "puntos",    kControls};
-
-frmPrimos::frmPrimos(FormHost& host) : AutomaticToolForm(host, description) {}
+frmPrimos::frmPrimos(FormHost& host) : AutomaticToolForm(host, kDescription) {}
 
 void frmPrimos::Check1_Click() {
     if (automatico()) {

@@ -9,7 +9,6 @@ namespace ordevix {
 class frmPrimos : public AutomaticToolForm {
 public:
     explicit frmPrimos(FormHost& host);
-    static const FormDescription description;
 
 private:
     void Check1_Click() override;

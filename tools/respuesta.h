@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The answer of a one-shot check, and the refusal that every tool gives when
-// its boxes hold no number it can work with.
+// The answer of a one-shot check, and the one way a tool window shows it.
 #pragma once
+
+#include "shell/numeric.h"
 
 namespace ordevix {
 
@@ -9,6 +10,17 @@ namespace ordevix {
 // question the window asks ("¿Es divisible?", "¿Es primo?" ...).
 enum class Respuesta { Rechazada, Si, No };
 
-inline constexpr const char16_t* kDebeIngresarValores = u"Debe ingresar valores";
+// Rechazada becomes the message box kDebeIngresarValores and leaves the window
+// as it was; Si and No become the caption si or no of the label. A template on
+// the window, so that the core, which has no windows, can share the answer.
+template <class Window>
+void responder(Window& window, Respuesta respuesta, const char* label, const Text& si,
+               const Text& no) {
+    if (respuesta == Respuesta::Rechazada) {
+        window.host().MsgBox(kDebeIngresarValores);
+        return;
+    }
+    window.setCaption(label, respuesta == Respuesta::Si ? si : no);
+}
 
 } // namespace ordevix

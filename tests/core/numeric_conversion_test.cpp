@@ -65,8 +65,8 @@ TEST(NumericHelpers, PowerWholePartAndDivision) {
         {"(-2)^3", run(RaisePower, -2, 3), -8.0}, {"(-8)^(1/3)", run(RaisePower, -8, 1.0 / 3), Arithmetic},
         {"0^-1", run(RaisePower, 0, -1), Arithmetic}, {"10^309", run(RaisePower, 10, 309), Overflow},
         {"whole part of -2.9", run(WholePart, -2.9), -2.0}, {"Single overflow", run(StoreSingle, -0x1.ffffffp127), Arithmetic},
-        {"largest Single", run(StoreSingle, 0x1.fffffep127), 0x1.fffffep127}, {"Integer 7 \\ -2", run(DivideInteger, 7, -2), -3.0},
-        {"Integer 1 \\ 0", run(DivideInteger, 1, 0), Arithmetic}, {"Integer min \\ -1", run(DivideInteger, -32768, -1), Overflow},
+        {"largest Single", run(StoreSingle, 0x1.fffffep127), 0x1.fffffep127}, {"Long 7 \\ -2", run(DivideLong, 7, -2), -3.0},
+        {"Long 1 \\ 0", run(DivideLong, 1, 0), Arithmetic}, {"Long min \\ -1", run(DivideLong, -2147483647 - 1, -1), Overflow},
         {"writing infinity", run([](double x) { return DoubleToText(x, P).size(); }, HUGE_VAL), Arithmetic},
         {"writing NaN", run([](double x) { return NumberToSignedText(x).size(); }, std::nan("")), Arithmetic},
     };

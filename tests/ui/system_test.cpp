@@ -6,8 +6,6 @@
 // of the system's settings decides.
 #include "window_fixture.h"
 
-#include "shell/program.h"
-
 #include <QLocale>
 
 namespace ordevix::test {
@@ -46,8 +44,8 @@ TEST_F(System, WindowsOpenedFromTheMenuComputeWithTheSystemsDecimalSeparator) {
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        restart();
-        startProgram<frmIndex>(*qApp, host());
+        restart(true);
+        show(host().startForm());
         for (const QString& step : QString(row.steps).split(' ')) {
             const QStringList parts = step.split('=');
             ASSERT_EQ(visibleForms().size(), 1u);

@@ -7,7 +7,7 @@
 #include "calculator/frmCalculadora.h"
 #include "quadratic/frmCuadraticas.h"
 #include "shell/form.h"
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmEsDivisible.h"
@@ -36,12 +36,14 @@ protected:
     void TearDown() override { host_.reset(); }
 
     // A fresh program: a new host with no windows, nothing recorded, the real
-    // pump policy. The old host and its windows go first.
-    void restart() {
+    // pump policy, the period's regional settings unless the system's are asked
+    // for. The old host and its windows go first.
+    void restart(bool systemSettings = false) {
         host_.reset();
         FormHost& h = host_.emplace();
         h.setStartForm<frmIndex>();
-        h.setRegional(RegionalSettings::period());
+        if (!systemSettings)
+            h.setRegional(RegionalSettings::period());
         h.setMessageSink([this](const QString& text) { messages.push_back(text); });
         h.setEndHook([this] { ++ends; });
         h.setProgrammingErrorSink([](const QString& what) {

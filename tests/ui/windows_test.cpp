@@ -214,7 +214,7 @@ TEST_F(CalculadoraWindow, AfterAKeyTheNextNumberTypedReplacesTheDisplay) {
 TEST_F(CalculadoraWindow, EveryKeyLeavesTheFocusInTheDisplayWithItsTextSelected) {
     frmCalculadora& w = open<frmCalculadora>();
     auto* display = qobject_cast<QLineEdit*>(w.control("Text1"));
-    for (const Control& c : frmCalculadora::description.controls) {
+    for (const Control& c : w.description().controls) {
         const QString caption = c.caption;
         if (c.kind != Kind::CommandButton || caption == "INICIO" || caption == "SALIR")
             continue;

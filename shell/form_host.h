@@ -5,7 +5,6 @@
 // dispatcher that reports the run-time faults.
 #pragma once
 
-#include "shell/deferredtexts.h"
 #include "shell/numeric.h"
 
 #include <QString>
@@ -42,6 +41,8 @@ public:
     static constexpr std::int32_t kDefaultStride = 16384;
     static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
+    // The host of the QApplication that exists, set up for the program and
+    // reading the user's regional settings; without an application it aborts.
     FormHost();
     // Destroys the windows newest first, the reverse of the order they were built in.
     ~FormHost();
@@ -65,10 +66,12 @@ public:
     std::vector<Form*> forms() const;
 
     // The window the program starts with, where every "INICIO" goes back to;
-    // built on first reference like any other.
+    // built on first reference like any other. A tool window built before it
+    // is known is a WiringError.
     template <class W> void setStartForm() {
         startForm_ = [this]() -> Form& { return form<W>(); };
     }
+    bool hasStartForm() const { return static_cast<bool>(startForm_); }
     Form& startForm();
 
     void Show(Form& form);
@@ -88,12 +91,6 @@ public:
         countdown_ -= granted - 1;
         return granted;
     }
-
-    // Label captions and text box texts written since the last event pass; the
-    // host hands them to their widgets before each pass, after each handler
-    // and before a message box.
-    DeferredTexts& texts() { return texts_; }
-    void flushTexts() { texts_.flush(); }
 
     // Runs one event handler: reports the run-time faults, passes any other
     // exception to the programming-error sink, absorbs End and caps the nesting
@@ -117,7 +114,6 @@ public:
     void setPumpPolicy(int stride, std::chrono::nanoseconds interval);
     // Called at every pass of the event loop that DoEvents makes, before it.
     void setPumpProbe(std::function<void()> probe) { pumpProbe_ = std::move(probe); }
-    bool ended() const { return ended_; }
 
 private:
     struct Window {
@@ -132,11 +128,10 @@ private:
     void reportFault(FaultKind kind);
     void reportProgrammingError(const char* what, bool wiring);
 
-    DeferredTexts texts_;
     std::vector<Window> windows_;
     std::function<Form&()> startForm_;
     std::unordered_map<const void*, int> nesting_;
-    RegionalSettings regional_ = RegionalSettings::period();
+    RegionalSettings regional_;
     MessageSink messageSink_;
     ProgrammingErrorSink programmingErrorSink_;
     std::function<void()> endHook_;

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 
 #include "shell/form.h"
 #include "shell/placement.h"
-#include "shell/wiringerror.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QWindow>
+#include <QTranslator>
 #include <QtGlobal>
 
 namespace ordevix {
@@ -26,39 +28,58 @@ QString faultMessage(FaultKind kind) {
     return QStringLiteral("La operación no tiene un resultado válido.");
 }
 
-// The frame of a window that has been on the screen, as last reported; all the
-// windows have the same kind of frame. Zero if none has been framed yet.
-QMargins knownFrame(const FormHost& host) {
-    for (const Form* form : host.forms()) {
-        if (!form->shownBefore())
-            continue;
-        const QRect outer = form->frameGeometry();
-        const QRect inner = form->geometry();
-        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-        if (!frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
-            frame.bottom() >= 0)
-            return frame;
-    }
-    return {};
-}
-
 // A window shown for the first time goes to its start-up position and gives the
 // focus to its first control.
 void placeForFirstShowing(Form& form) {
     if (form.description().placement == Placement::Centred)
-        centreWithFrame(form, knownFrame(form.host()));
+        centreWithFrame(form);
     if (QWidget* first = form.firstFocus())
         first->setFocus(Qt::OtherFocusReason);
 }
 
+// The decimal and thousands separators of the user's regional settings.
+RegionalSettings systemRegional() {
+    const QLocale locale = QLocale::system();
+    RegionalSettings regional;
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    if (decimal.size() == 1)
+        regional.decimalSeparator = decimal.at(0).unicode();
+    if (group.size() == 1)
+        regional.thousandsSeparator = group.at(0).unicode();
+    return regional;
+}
+
+// Qt's Spanish texts, the application's names and icon. A second host of the
+// same application finds them in place.
+void setUpApplication(QApplication& app) {
+    // The interface is Spanish whatever the system language, Qt's own texts too.
+    if (!app.findChild<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"),
+                             QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(translator);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Ordevix"));
+    // The installed desktop entry, so that a desktop can match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.ordevix"));
+    // The main menu's icon.
+    QApplication::setWindowIcon(iconNamed("grafico"));
+}
+
 } // namespace
 
-FormHost::FormHost() = default;
+FormHost::FormHost() {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app)
+        qFatal("Ordevix: a FormHost needs its QApplication made before it, and destroyed "
+               "after it, since the host's windows are widgets of that application");
+    setUpApplication(*app);
+    regional_ = systemRegional();
+}
 
 FormHost::~FormHost() {
-    // Texts still waiting for their widgets go with them.
-    texts_.clear();
     while (!windows_.empty()) {
         windows_.back().form->hide();
         windows_.pop_back();
@@ -84,8 +105,6 @@ std::vector<Form*> FormHost::forms() const {
 }
 
 Form& FormHost::startForm() {
-    if (!startForm_)
-        throw WiringError("the host has no start window to go back to");
     return startForm_();
 }
 
@@ -124,8 +143,6 @@ void FormHost::MsgBox(const Text& prompt) {
 }
 
 void FormHost::showMessage(const QString& prompt) {
-    // The window behind the box shows what the handler wrote before it.
-    flushTexts();
     if (messageSink_) {
         messageSink_(prompt);
     } else {
@@ -146,7 +163,6 @@ void FormHost::pump() {
         lastPump_ = now;
         if (pumpProbe_)
             pumpProbe_();
-        flushTexts();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     // A handler nested in this pass ended the program: the outer one never resumes.
@@ -157,19 +173,15 @@ void FormHost::pump() {
 void FormHost::dispatch(const void* handlerKey, const std::function<void()>& handler) {
     if (ended_)
         return;
-    int& depth = nesting_[handlerKey];
-    if (depth >= kMaxNesting)
+    if (nesting_[handlerKey] >= kMaxNesting)
         return;
-    ++depth;
-    // On every way out the texts the handler wrote go to their widgets.
+    ++nesting_[handlerKey];
+    // Looked up again on the way out: handlers nested inside may add keys.
     struct Leave {
-        FormHost& host;
-        int& depth;
-        ~Leave() {
-            --depth;
-            host.flushTexts();
-        }
-    } leave{*this, depth};
+        std::unordered_map<const void*, int>& nesting;
+        const void* key;
+        ~Leave() { --nesting[key]; }
+    } leave{nesting_, handlerKey};
     try {
         handler();
     } catch (const EndRequest&) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/printsurface.h"
+#include "shell/print_surface.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -28,7 +28,6 @@ public:
     // Erases the lines but keeps the print position, as hiding does.
     void forget();
 
-    int printY() const { return printY_; }
     // The texts of the lines still on the surface.
     std::vector<QString> lines() const;
     // The printed numbers, one per line in the order printed, without the
