@@ -2,7 +2,7 @@
 // The main menu as one would write it by hand in Qt: the same window, menus,
 // buttons, fonts and texts as frmIndex, in pixels (15 twips each), with the
 // installed faces that stand in for the stored ones.
-#include "bench/startup.h"
+#include "bench/bench.h"
 
 #include <QIcon>
 #include <QLabel>

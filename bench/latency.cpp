@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bench/latency.h"
+// Input delay during a search: a second thread posts events at random moments,
+// as a user's clicks and keys would arrive, while amicable searches run with the
+// host's DoEvents as their yield; an event's delay runs from its posting to its
+// handler.
+#include "bench/bench.h"
 
-#include "bench/searches.h"
 #include "shell/formhost.h"
+#include "tools/integer_tools.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,48 +14,40 @@
 #include <atomic>
 #include <random>
 #include <thread>
+#include <vector>
 
 namespace ordevix::bench {
 
 namespace {
 
-class StampedEvent : public QEvent {
-public:
-    static QEvent::Type kind() {
-        static const int type = QEvent::registerEventType();
-        return static_cast<QEvent::Type>(type);
-    }
-    explicit StampedEvent(Clock::time_point posted) : QEvent(kind()), posted_(posted) {}
-    Clock::time_point posted() const { return posted_; }
+constexpr std::size_t kEvents = 200;
 
-private:
-    Clock::time_point posted_;
+const QEvent::Type kStamped = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+struct StampedEvent : QEvent {
+    explicit StampedEvent(Clock::time_point at) : QEvent(kStamped), posted(at) {}
+    Clock::time_point posted;
 };
 
-// Stands in for a window receiving the user's input: records how long each event
-// waited between being posted and its handler running.
-class LatencyReceiver : public QObject {
-public:
+// Stands in for a window that receives the user's input.
+struct Receiver : QObject {
     std::vector<double> delaysMs;
-
-protected:
     void customEvent(QEvent* event) override {
-        if (event->type() == StampedEvent::kind()) {
-            const auto posted = static_cast<StampedEvent*>(event)->posted();
-            delaysMs.push_back(
-                std::chrono::duration<double, std::milli>(Clock::now() - posted).count());
-        }
+        if (event->type() == kStamped)
+            delaysMs.push_back(std::chrono::duration<double, std::milli>(
+                                   Clock::now() - static_cast<StampedEvent*>(event)->posted)
+                                   .count());
     }
 };
 
-// Posts stamped events 0.2 to 6 ms apart until stopped.
+// Posts stamped events 0.2 to 6 ms apart until destroyed.
 class Poster {
 public:
     explicit Poster(QObject& receiver)
         : thread_([this, &receiver] {
               std::mt19937 random(20240601);
               std::uniform_int_distribution<int> gapUs(200, 6000);
-              while (!stop_.load(std::memory_order_relaxed)) {
+              while (!stop_.load()) {
                   std::this_thread::sleep_for(std::chrono::microseconds(gapUs(random)));
                   QCoreApplication::postEvent(&receiver, new StampedEvent(Clock::now()));
               }
@@ -68,37 +64,20 @@ private:
     std::thread thread_;
 };
 
-void summarise(std::vector<double>& d, Latency& l) {
-    l.samples = d.size();
-    if (d.empty())
-        return;
-    std::sort(d.begin(), d.end());
-    l.medianMs = median(d);
-    l.p99Ms = d[std::min(d.size() - 1, static_cast<std::size_t>(0.99 * d.size()))];
-    l.maxMs = d.back();
-}
-
 } // namespace
 
-Latency measureLatency(FormHost& host, std::size_t minEvents) {
-    LatencyReceiver receiver;
-    Latency l;
+double measureLatencyMaxMs(FormHost& host) {
+    Receiver receiver;
     std::size_t counted = 0;
     {
         Poster poster(receiver);
-        PassRecorder recorder(host);
-        const long switchesBefore = involuntarySwitches();
-        const auto yield = [&host, &recorder](std::int32_t steps) {
-            const std::int32_t granted = host.DoEvents(steps);
-            recorder.afterYield();
-            return granted;
-        };
-        l.searchSeconds = timeOnce([&] {
-            while (receiver.delaysMs.size() < minEvents)
-                amicableSearch(yield, NoCallback{}, 1);
-        });
-        l.preempted = involuntarySwitches() - switchesBefore;
-        l.passes = recorder.stats();
+        const auto yield = [&host](std::int32_t steps) { return host.DoEvents(steps); };
+        const auto nothing = [](const auto&) {};
+        while (receiver.delaysMs.size() < kEvents) {
+            Integer contador = 1, amigo = 0;
+            for (int click = 0; click < 16; ++click)
+                buscarAmigos(contador, amigo, yield, nothing, nothing);
+        }
         // Only what arrived during the searches counts, not what waits for the
         // posting thread to stop.
         QCoreApplication::sendPostedEvents(&receiver);
@@ -106,8 +85,7 @@ Latency measureLatency(FormHost& host, std::size_t minEvents) {
     }
     QCoreApplication::sendPostedEvents(&receiver);
     receiver.delaysMs.resize(counted);
-    summarise(receiver.delaysMs, l);
-    return l;
+    return *std::max_element(receiver.delaysMs.begin(), receiver.delaysMs.end());
 }
 
 } // namespace ordevix::bench

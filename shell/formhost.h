@@ -36,10 +36,12 @@ public:
     // ignored, so a held Enter key cannot exhaust the stack.
     static constexpr int kMaxNesting = 16;
 
-    // Steps between two looks at the clock: a few microseconds of the vector
-    // kernel, so the clock costs little; and the least time between two event
-    // passes, so input waits at most a few milliseconds.
-    static constexpr std::int32_t kDefaultStride = 16384;
+    // Steps between two looks at the clock: under a millisecond of the loops
+    // that take one step a call, a few nanoseconds each, and a few dozen
+    // candidates of a divisor search, whose steps come by the thousand, so the
+    // clock costs little; and the least time between two event passes, so input
+    // waits at most a few milliseconds.
+    static constexpr std::int32_t kDefaultStride = 262144;
     static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
     FormHost();
@@ -88,6 +90,10 @@ public:
         countdown_ -= granted - 1;
         return granted;
     }
+
+    // Whether the next DoEvents looks at the clock and may let events in: a loop
+    // that keeps what it shows composes it only then.
+    bool passDue() const { return countdown_ <= 1; }
 
     // Label captions and text box texts written since the last event pass; the
     // host hands them to their widgets before each pass, after each handler

@@ -35,7 +35,8 @@ const FormDescription frmAmigos::description{
     "frmAmigos",        "Números amigos",   5775,     5565, kMsSansSerif825,
     Placement::Centred, ":/icons/cara.svg", kControls};
 
-frmAmigos::frmAmigos(FormHost& host) : AutomaticToolForm(host, description) {}
+frmAmigos::frmAmigos(FormHost& host)
+    : AutomaticToolForm(host, description, "Label1", u"Procesando...") {}
 
 void frmAmigos::Check1_Click() {
     const bool marcado = automatico();
@@ -46,10 +47,6 @@ void frmAmigos::Check1_Click() {
     }
 }
 
-void frmAmigos::mostrarProgreso(Integer candidato) {
-    escribirProgreso("Label1", u"Procesando...", candidato);
-}
-
 void frmAmigos::buscar() {
     setCaption("Label2", u"");
     buscarAmigos(
@@ -57,7 +54,7 @@ void frmAmigos::buscar() {
         [this](const ParDeAmigos& par) {
             setText("Text1", IntegerToText(par.primero));
             setText("Text2", IntegerToText(par.segundo));
-            setCaption("Label1", u"Listo");
+            terminarProgreso(u"Listo");
         });
 }
 

@@ -11,9 +11,6 @@ public:
     explicit frmAmigos(FormHost& host);
     static const FormDescription description;
 
-    // "Procesando..." directly followed by the number under test.
-    void mostrarProgreso(Integer candidato);
-
 private:
     void Check1_Click() override;
     void buscar() override;

@@ -33,7 +33,8 @@ const FormDescription frmPerfectos::description{
     "frmPerfectos",     "Números perfectos",    6270,     6150, kMsSansSerif825,
     Placement::Centred, ":/icons/pregunta.svg", kControls};
 
-frmPerfectos::frmPerfectos(FormHost& host) : AutomaticToolForm(host, description) {}
+frmPerfectos::frmPerfectos(FormHost& host)
+    : AutomaticToolForm(host, description, "Label3", u"Procesando... ") {}
 
 void frmPerfectos::Check1_Click() {
     if (automatico()) {
@@ -45,17 +46,13 @@ void frmPerfectos::Check1_Click() {
     }
 }
 
-void frmPerfectos::mostrarProgreso(Integer candidato) {
-    escribirProgreso("Label3", u"Procesando... ", candidato);
-}
-
 void frmPerfectos::buscar() {
     setCaption("Label1", u"");
     buscarPerfecto(
         contador_, yield(), [this](Integer candidato) { mostrarProgreso(candidato); },
         [this](Integer perfecto) {
             setText("Text1", NumberToSignedText(perfecto));
-            setCaption("Label3", u"Listo");
+            terminarProgreso(u"Listo");
         });
 }
 

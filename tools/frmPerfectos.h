@@ -11,9 +11,6 @@ public:
     explicit frmPerfectos(FormHost& host);
     static const FormDescription description;
 
-    // "Procesando... " and the number under test, in the progress label.
-    void mostrarProgreso(Integer candidato);
-
 private:
     void Check1_Click() override;
     void buscar() override;
