@@ -27,16 +27,12 @@ TEST(IntegerTools, FactorListsEndWithOne) {
 
 // Sets n to `to` at the yield's call number `at`, as a tick of "Automático" or a nested search
 // does; it grants one step a call, so the call number is the step.
+// clang-format off
 struct Change {
-    Integer& n;
-    int at;
-    Integer to;
-    int calls = 0;
-    int operator()(std::int32_t) {
-        n = ++calls == at ? to : n;
-        return 1;
-    }
+    Integer& n; int at; Integer to; int calls = 0;
+    int operator()(std::int32_t) { n = ++calls == at ? to : n; return 1; }
 };
+// clang-format on
 
 // The loops read n afresh at every step. The sums that no step changes pin the divisor sum
 // test's step-by-step procedure.
@@ -70,9 +66,8 @@ TEST(IntegerTools, DivisorSumsAndPrimality) {
 
 // One click of each automatic search: the hit (a pair's second number is 0 for the others), the
 // last candidate the window was shown, the number reported found, and where the count stops.
-struct Clic {
-    Integer contador, shown = 0, reported = 0;
-};
+// clang-format off
+struct Clic { Integer contador, shown = 0, reported = 0; };
 ParDeAmigos clicPrimos(Clic& c) {
     c.shown = c.reported = buscarPrimo(c.contador, noYield);
     return {c.shown, 0};
@@ -83,10 +78,10 @@ ParDeAmigos clicPerfectos(Clic& c) {
 }
 ParDeAmigos clicAmigos(Clic& c) {
     Integer amigo = 0;
-    const auto alProbar = [&](Integer n) { c.shown = n; };
     const auto alHallar = [&](ParDeAmigos p) { c.reported = p.primero; };
-    return buscarAmigos(c.contador, amigo, noYield, alProbar, alHallar);
+    return buscarAmigos(c.contador, amigo, noYield, [&](Integer n) { c.shown = n; }, alHallar);
 }
+// clang-format on
 
 TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
     // clang-format off
@@ -112,18 +107,12 @@ TEST(IntegerTools, EachSearchClickFindsTheNextHit) {
 }
 
 // The four one-shot checks with the period as decimal point; b unused by those of one number.
-Respuesta divisible(const Text& a, const Text& b) {
-    return esDivisible(a, b, P);
-}
-Respuesta primo(const Text& a, const Text&) {
-    return comprobarPrimo(a, P, noYield);
-}
-Respuesta perfecto(const Text& a, const Text&) {
-    return comprobarPerfecto(a, P, noYield);
-}
-Respuesta amigos(const Text& a, const Text& b) {
-    return comprobarAmigos(a, b, P, noYield);
-}
+// clang-format off
+Respuesta divisible(const Text& a, const Text& b) { return esDivisible(a, b, P); }
+Respuesta primo(const Text& a, const Text&) { return comprobarPrimo(a, P, noYield); }
+Respuesta perfecto(const Text& a, const Text&) { return comprobarPerfecto(a, P, noYield); }
+Respuesta amigos(const Text& a, const Text& b) { return comprobarAmigos(a, b, P, noYield); }
+// clang-format on
 
 template <class Check> std::variant<Respuesta, FaultKind> outcome(Check check) try {
     return check();
@@ -167,13 +156,10 @@ TEST(IntegerTools, OneShotChecksOfTypedNumbers) {
     // clang-format on
     for (const auto& row : rows)
         EXPECT_EQ(outcome([&] { return row.check(row.a, row.b); }), row.answer) << row.name;
-    int steps = 0; // a malformed first number faults only after the second one's sum
-    const auto counted = [&](std::int32_t) {
-        ++steps;
-        return 1;
-    };
-    EXPECT_THROW(comprobarAmigos(u"12abc", u"284", P, counted), Fault);
-    EXPECT_EQ(steps, 283);
+    Integer n = 0; // a malformed first number faults only after the second one's sum
+    Change steps{n, 0, 0};
+    EXPECT_THROW(comprobarAmigos(u"12abc", u"284", P, steps), Fault);
+    EXPECT_EQ(steps.calls, 283);
 }
 
 } // namespace
