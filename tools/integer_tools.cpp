@@ -7,8 +7,9 @@ namespace ordevix {
 
 namespace {
 
-// Every |n| an Integer can hold, 32768 included.
-constexpr std::int32_t kMaximo = 32768;
+// The largest Integer: the divisors are only ever listed for n from 2 up to it;
+// below 2 a sum takes a single trial divisor.
+constexpr std::int32_t kMaximo = 32767;
 // No number up to kMaximo has more divisors (27720, 30240 and 32760 have 96).
 constexpr int kMaxDivisores = 96;
 
