@@ -35,10 +35,12 @@ public:
     // ignored, so a held Enter key cannot exhaust the stack.
     static constexpr int kMaxNesting = 16;
 
-    // Steps between two looks at the clock: a few microseconds of the vector
-    // kernel, so the clock costs little; and the least time between two event
-    // passes, so input waits at most a few milliseconds.
-    static constexpr std::int32_t kDefaultStride = 16384;
+    // Steps between two looks at the clock: under a millisecond of the loops
+    // that take one step a call, a few nanoseconds each, and a few dozen
+    // candidates of a divisor search, whose steps come by the thousand, so the
+    // clock costs little; and the least time between two event passes, so input
+    // waits at most a few milliseconds.
+    static constexpr std::int32_t kDefaultStride = 262144;
     static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
     // The host of the QApplication that exists, set up for the program and

@@ -9,38 +9,22 @@
 // "Calcular") may have changed the window's counter, and that change must take
 // effect at once.
 //
-// A yield is called at the start of a step. One that takes the number of steps
-// the loop would like to run returns how many it may run before the next call
-// (at least 1): the form host's DoEvents grants the steps left before its next
-// event pass. One that takes nothing lets exactly one step pass, so a yield that
-// acts at an exact step keeps its meaning.
+// A yield is called at the start of a step with the number of steps the loop
+// would like to run, and returns how many it may run before the next call (at
+// least 1): the form host's DoEvents grants the steps left before its next event
+// pass, so that pass comes at the same step however many steps are asked for.
+// The loops that take one step at a time ask for 1.
 #pragma once
 
 #include "shell/numeric.h"
-#include "tools/divisor_kernel.h"
 #include "tools/respuesta.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <type_traits>
 #include <vector>
 
 namespace ordevix {
-
-template <class Yield> std::int32_t cederPasos(Yield& yield, std::int32_t deseados) {
-    if constexpr (std::is_invocable_v<Yield&, std::int32_t>) {
-        return std::max<std::int32_t>(1, static_cast<std::int32_t>(yield(deseados)));
-    } else {
-        yield();
-        return 1;
-    }
-}
-
-// One step's yield.
-template <class Yield> void ceder(Yield& yield) {
-    cederPasos(yield, 1);
-}
 
 // The complete prime factorisation of n, smallest factor first, each prime as
 // often as it divides n, followed by 1. For n below 2 only the 1.
@@ -60,7 +44,7 @@ template <class Yield> bool esPrimo(const Integer& n, Yield&& yield) {
     Integer i = 1;
     int divisores = 0;
     for (;;) {
-        ceder(yield);
+        yield(1);
         const Integer actual = n;
         if (actual < 2) {
             return false;
@@ -80,13 +64,15 @@ template <class Yield> bool esPrimo(const Integer& n, Yield&& yield) {
     return divisores <= 1;
 }
 
+// The sum of the trial divisors i in [desde, hasta) that divide n. Either the
+// range is one trial divisor, and n is any Integer; or 1 <= desde < hasta <= n.
+std::int32_t sumaDivisoresEntre(std::int32_t n, std::int32_t desde, std::int32_t hasta);
+
 // The sum of the divisors of n below n itself, by trial of every divisor from 1
 // upward, wrapped to the Integer range; 1 for n <= 1. n is read afresh after each
-// yield, and the loop bound follows it. The steps that one yield grants are tried
-// together by the vector kernel; nucleo picks its instruction set.
-template <class Yield>
-Integer sumarDivisores(const Integer& n, Yield&& yield,
-                       SumaDivisoresEntre nucleo = nucleoElegido()) {
+// yield, and the loop bound follows it. The trial divisors that one yield grants
+// are not tried one by one: the divisors of n among them are added at once.
+template <class Yield> Integer sumarDivisores(const Integer& n, Yield&& yield) {
     std::int32_t i = 1;
     // Accumulated wide and wrapped once at the end: the same value as wrapping at
     // every step, because the wrap is arithmetic modulo 2^16. i stays below 2^15,
@@ -95,12 +81,13 @@ Integer sumarDivisores(const Integer& n, Yield&& yield,
     for (;;) {
         // The steps left for the n read before the yield; only a wish, the yield
         // may change n.
-        const std::int32_t pasos = cederPasos(yield, std::max<std::int32_t>(1, n - i));
+        const std::int32_t pasos =
+            static_cast<std::int32_t>(yield(std::max<std::int32_t>(1, n - i)));
         const Integer actual = n;
         // One step at least, then up to the last divisor below the n just read.
         const std::int32_t hasta = static_cast<std::int32_t>(
             std::max<std::int64_t>(i + 1, std::min<std::int64_t>(std::int64_t{i} + pasos, actual)));
-        suma += nucleo(actual, i, hasta);
+        suma += sumaDivisoresEntre(actual, i, hasta);
         i = hasta;
         if (!(i < actual)) {
             break;
@@ -114,7 +101,7 @@ Integer sumarDivisores(const Integer& n, Yield&& yield,
 // is left on that prime.
 template <class Yield> Integer buscarPrimo(Integer& contador, Yield&& yield) {
     for (;;) {
-        ceder(yield);
+        yield(1);
         contador = WrapInteger(contador + 1);
         if (esPrimo(contador, yield)) {
             return contador;
@@ -130,7 +117,7 @@ template <class Yield> Integer buscarPrimo(Integer& contador, Yield&& yield) {
 template <class Yield, class AlProbar, class AlHallar>
 Integer buscarPerfecto(Integer& contador, Yield&& yield, AlProbar&& alProbar, AlHallar&& alHallar) {
     for (;;) {
-        ceder(yield);
+        yield(1);
         alProbar(static_cast<Integer>(contador));
         const Integer suma = sumarDivisores(contador, yield);
         const Integer candidato = contador;

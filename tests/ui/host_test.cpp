@@ -228,7 +228,7 @@ TEST_F(Pump, ThePassFallsOnTheSameStepWhetherTheLoopAsksForOneOrMany) {
         onPass = [&n](int pass) { n = pass == 2 ? 1 : n; };
         const Integer suma =
             oneAtATime
-                ? sumarDivisores(n, [this] { host().DoEvents(); })
+                ? sumarDivisores(n, [this](std::int32_t) { return host().DoEvents(1); })
                 : sumarDivisores(n, [this](std::int32_t steps) { return host().DoEvents(steps); });
         EXPECT_EQ(suma, 14);
         EXPECT_EQ(passes, 2);
