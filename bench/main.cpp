@@ -4,9 +4,8 @@
 // their bare arithmetic, in processor time of this thread (fastest run, so other
 // work on the machine does not count); the longest input delay during a search
 // and the start-up against the same main menu built by hand, in wall time.
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmPerfectos.h"
 #include "tools/integer_tools.h"
@@ -222,7 +221,7 @@ std::unique_ptr<QWidget> buildMenuByHand() {
     window->setWindowTitle(QStringLiteral("Bienvenido al Ordevix Tevaquin"));
     window->setFont(face("Liberation Sans", 8.25));
     QIcon icon;
-    for (const int size : {16, 32})
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1/grafico.png").arg(size), QSize(size, size));
     window->setWindowIcon(icon);
     auto* layout = new QVBoxLayout(window.get());
@@ -312,7 +311,8 @@ int runStartupChild(int argc, char* argv[], const char* kind) {
         return QApplication::exec();
     }
     FormHost host;
-    startProgram<frmIndex>(app, host);
+    host.setStartForm<frmIndex>();
+    host.Show(host.startForm());
     return QApplication::exec();
 }
 
@@ -387,9 +387,9 @@ void report(FormHost& host) {
 
 int runBenchmark(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Declared after the application, so that its windows go first.
     FormHost host;
-    startProgram<frmIndex>(app, host);
+    host.setStartForm<frmIndex>();
+    host.Show(host.startForm());
     // A fault in a window would otherwise wait for someone to dismiss its box.
     host.setMessageSink([](const QString& text) {
         std::fprintf(stderr, "ordevix-bench: message box: %s\n", qPrintable(text));
