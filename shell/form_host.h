@@ -94,6 +94,10 @@ public:
         return granted;
     }
 
+    // Whether the next DoEvents looks at the clock and may let events in: a loop
+    // that keeps what it shows composes it only then.
+    bool passDue() const { return countdown_ <= 1; }
+
     // Runs one event handler: reports the run-time faults, passes any other
     // exception to the programming-error sink, absorbs End and caps the nesting
     // of one handler inside itself.

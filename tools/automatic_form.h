@@ -21,15 +21,25 @@ protected:
     // What the long loops call between their steps; inline, so a step costs a
     // countdown. The divisor sums ask for many steps at once.
     auto yield() {
-        return [this](std::int32_t pasos) { return host().DoEvents(pasos); };
+        return [this](std::int32_t pasos) {
+            if (progreso_.pendiente && host().passDue())
+                mostrarProgresoPendiente();
+            return host().DoEvents(pasos);
+        };
     }
 
-    // Writes the search's progress, a text and the number under test, into a
-    // label. It happens for every candidate, thousands of times a second, so
-    // the caption is composed in a buffer that keeps its storage.
+    // The search's progress, a text and the number under test. It comes for
+    // every candidate, thousands of times a second, so it is kept here and
+    // written into its label only before an event pass, the first moment anyone
+    // can see it.
     void escribirProgreso(const char* label, std::u16string_view texto, Integer candidato) {
-        progreso_.assign(texto).append(IntegerToText(candidato));
-        setCaption(label, progreso_);
+        progreso_ = {label, texto, candidato, true};
+    }
+    // The search's last word in the progress label, in place of any progress
+    // not yet written.
+    void terminarProgreso(const char* label, const char16_t* texto) {
+        progreso_.pendiente = false;
+        setCaption(label, texto);
     }
 
     // Read through a reference by the running searches, so a tick or a nested
@@ -37,7 +47,21 @@ protected:
     Integer contador_ = 0;
 
 private:
-    Text progreso_;
+    struct Progreso {
+        const char* label = nullptr;
+        std::u16string_view texto;
+        Integer candidato = 0;
+        bool pendiente = false;
+    };
+    Progreso progreso_;
+    // Composed in place, so its storage is reused from one pass to the next.
+    Text caption_;
+
+    void mostrarProgresoPendiente() {
+        progreso_.pendiente = false;
+        caption_.assign(progreso_.texto).append(IntegerToText(progreso_.candidato));
+        setCaption(progreso_.label, caption_);
+    }
 
     virtual void Check1_Click() = 0;
     virtual void buscar() = 0;

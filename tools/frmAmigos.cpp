@@ -57,7 +57,7 @@ void frmAmigos::buscar() {
         [this](const ParDeAmigos& par) {
             setText("Text1", IntegerToText(par.primero));
             setText("Text2", IntegerToText(par.segundo));
-            setCaption("Label1", u"Listo");
+            terminarProgreso("Label1", u"Listo");
         });
 }
 

@@ -55,7 +55,7 @@ void frmPerfectos::buscar() {
         contador_, yield(), [this](Integer candidato) { mostrarProgreso(candidato); },
         [this](Integer perfecto) {
             setText("Text1", NumberToSignedText(perfecto));
-            setCaption("Label3", u"Listo");
+            terminarProgreso("Label3", u"Listo");
         });
 }
 
