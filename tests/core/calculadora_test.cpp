@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -151,6 +152,9 @@ TEST(Calculadora, ARunHoldsAThousandSteps) {
         EXPECT_EQ(r.shown, u"8");
         EXPECT_EQ(r.calc.paso(), 2);
     }
+    Recorder r;
+    EXPECT_NO_THROW(Calculadora(RegionalSettings::comma(), r, 1));
+    EXPECT_THROW(Calculadora(RegionalSettings::comma(), r, 0), std::invalid_argument);
 }
 
 } // namespace
