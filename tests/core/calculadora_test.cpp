@@ -1,4 +1,5 @@
-// The calculator's keys through its engine, on a display that records what it is told.
+// The calculator's runs through its engine, on a display that records what it is told;
+// what each key computes is in the window's rows, one per button.
 #include "calculator/calculadora.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ TEST(Calculadora, KeysOfARun) {
     // clang-format off
     const struct { const char* name; const char* shown; int paso; Text told;
                    std::vector<Press> presses; } rows[] = {
-        {"\\",           "2",                   2, {},    {{"9", entera}, {"3,5", entera}}},
+        {"\\ rounds",    "2",                   2, {},    {{"9", entera}, {"3,5", entera}}},
         {"Raiz of 0",    "0",                   2, {},    {{"0", raiz}, {"2", igual}}},
         {"= repeats",    "36",                  3, {},    {{"2", por}, {"3", igual}, igual}},
         {"= first adds", "14",                  2, {},    {{"7", igual}, igual}},
@@ -96,7 +97,8 @@ TEST(Calculadora, KeysOfARun) {
 }
 
 TEST(Calculadora, QuadrantAnglesAreExact) {
-    // Whole quadrant angles as typed; "90,0" is 90 to the sine alone. 360 is no warning.
+    // The sine knows 90,0 as 90, the others only the typed digits; the tangent of 360 is
+    // computed, without the warning above 360.
     const char* const angles[] = {"90", "180", "270", "360", "90,0"};
     // clang-format off
     const struct { Key key; const char* shown[5]; } rows[] = {
