@@ -32,7 +32,7 @@ Text text(std::string_view ascii) {
 
 // One press: a text typed over the display first, if any, then a key.
 struct Press {
-    Press(Key k) : key(k) {} // NOLINT(google-explicit-constructor): a bare key reads best
+    Press(Key k) : key(k) {} // implicit: a bare key reads best in the rows
     Press(const char* t, Key k) : typed(t), key(k) {}
     const char* typed = nullptr;
     Key key;

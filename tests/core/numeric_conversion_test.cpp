@@ -89,6 +89,7 @@ TEST(NumericHelpers, PowerWholePartAndDivision) {
         {"largest Single",  run(StoreSingle, 0x1.fffffep127),  0x1.fffffep127},
         {"7 \\ -2",         run(DivideLong, 7, -2),            -3.0},
         {"1 \\ 0",          run(DivideLong, 1, 0),             Arithmetic},
+        {"7 \\ -1",         run(DivideLong, 7, -1),            -7.0},
         {"min \\ -1",       run(DivideLong, -2147483648, -1),  Overflow},
     };
     // clang-format on
