@@ -46,7 +46,7 @@ TEST(NumericReaders, LeadingNumberOrWholeText) {
 TEST(NumericReaders, HexadecimalAndOctalLeads) {
     // clang-format off
     const struct { const char* name; Text text; Outcome value; } rows[] = {
-        {"hex, lower mark",   u"&hAaf",       2735.0},
+        {"hex, then a Z",     u"&hAafZ",      2735.0},
         {"octal, upper mark", u"&O17",        15.0},
         {"octal with an 8",   u" & o 178",    15.0},
         {"largest hex",       u"&HFFFFFFFF",  4294967295.0},
