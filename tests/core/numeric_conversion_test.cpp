@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <variant>
 
 using namespace ordevix;
@@ -20,34 +19,53 @@ template <typename F, typename... Args> Outcome run(F f, const Args&... args) tr
 }
 
 TEST(NumericReaders, LeadingNumberOrWholeText) {
-    // lead: TextValue, RegionalTextValue(P); leadComma: RegionalTextValue(C); whole: TextToDouble.
+    // lead: TextValue, RegionalTextValue(P); comma: RegionalTextValue(C); whole: TextToDouble.
     // clang-format off
-    const struct { const char* name; Text text; Outcome lead, leadComma, wholePeriod, wholeComma; } rows[] = {
-        {"blanks only", u"   ", 0.0, 0.0, TypeMismatch, TypeMismatch}, {"digits then letters", u"12abc", 12.0, 12.0, TypeMismatch, TypeMismatch},
-        {"blanks inside", u"1 0\t0\r\n0", 1000.0, 1000.0, TypeMismatch, TypeMismatch}, {"the PI key's text", u"3,1415927", 3.0, 3.1415927, 31415927.0, 3.1415927},
-        {"separators, sign", u" -1,2,,34.5 ", -1.0, -1.2, -1234.5, TypeMismatch}, {"point first", u".1.234,5", 0.1, 0.1, TypeMismatch, 1234.5},
-        {"two-digit exponent", u"25E-12", 25e-12, 25e-12, 25e-12, 25e-12}, {"exponent, no digits", u"+2E+", 2.0, 2.0, TypeMismatch, TypeMismatch},
-        {"hex, lower mark", u"&hAaf", 2735.0, 2735.0, TypeMismatch, TypeMismatch}, {"octal mark upper", u"&O17", 15.0, 15.0, TypeMismatch, TypeMismatch},
-        {"octal, blanks, an 8", u" & o 178", 15.0, 15.0, TypeMismatch, TypeMismatch}, {"largest hex", u"&HFFFFFFFF", 4294967295.0, 4294967295.0, TypeMismatch, TypeMismatch},
-        {"hex past 32 bits", u"&H100000000", Overflow, Overflow, TypeMismatch, TypeMismatch}, {"beyond Double", u"-1.8e308", Overflow, Overflow, Overflow, Overflow},
+    const struct { const char* name; Text text; Outcome lead, comma, wholeP, wholeC; } rows[] = {
+        {"blanks only",   u"   ",          0.0,      0.0,       TypeMismatch, TypeMismatch},
+        {"then letters",  u"12abc",        12.0,     12.0,      TypeMismatch, TypeMismatch},
+        {"blanks inside", u"1 0\t0\r\n0",  1000.0,   1000.0,    TypeMismatch, TypeMismatch},
+        {"PI key's text", u"3,1415927",    3.0,      3.1415927, 31415927.0,   3.1415927},
+        {"separators",    u" -1,2,,34.5 ", -1.0,     -1.2,      -1234.5,      TypeMismatch},
+        {"point first",   u".1.234,5",     0.1,      0.1,       TypeMismatch, 1234.5},
+        {"exponent",      u"25E-12",       25e-12,   25e-12,    25e-12,       25e-12},
+        {"E, no digits",  u"+2E+",         2.0,      2.0,       TypeMismatch, TypeMismatch},
+        {"beyond Double", u"-1.8e308",     Overflow, Overflow,  Overflow,     Overflow},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(run(TextValue, row.text), row.lead);
         EXPECT_EQ(run(RegionalTextValue, row.text, P), row.lead);
-        EXPECT_EQ(run(RegionalTextValue, row.text, C), row.leadComma);
-        EXPECT_EQ(run(TextToDouble, row.text, P), row.wholePeriod);
-        EXPECT_EQ(run(TextToDouble, row.text, C), row.wholeComma);
+        EXPECT_EQ(run(RegionalTextValue, row.text, C), row.comma);
+        EXPECT_EQ(run(TextToDouble, row.text, P), row.wholeP);
+        EXPECT_EQ(run(TextToDouble, row.text, C), row.wholeC);
     }
 }
 
-TEST(NumericReaders, WholeNumbersRoundHalfToEvenWithinTheirRange) {
+TEST(NumericReaders, HexadecimalAndOctalLeads) {
+    // clang-format off
+    const struct { const char* name; Text text; Outcome value; } rows[] = {
+        {"hex, then a Z",     u"&hAafZ",      2735.0},
+        {"octal, upper mark", u"&O17",        15.0},
+        {"octal with an 8",   u" & o 178",    15.0},
+        {"largest hex",       u"&HFFFFFFFF",  4294967295.0},
+        {"hex past 32 bits",  u"&H100000000", Overflow},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(run(TextValue, row.text), row.value) << row.name;
+}
+
+TEST(NumericReaders, WholeNumbersRoundHalfToEven) {
     // clang-format off
     const struct { const char* name; double x; Text text; Outcome integer, whole32; } rows[] = {
-        {"2.5 to 2", 2.5, u"2.5", 2.0, 2.0}, {"Integer + 1/2, up to the even 32768", 32767.5, u"32767.5", Overflow, 32768.0},
-        {"below Integer", -32768.5, u"-32768.5", -32768.0, -32768.0}, {"largest Long", 2147483647.0, u"2,147,483,647", Overflow, 2147483647.0},
-        {"Long + 1/2", 2147483647.5, u"2147483647.5", Overflow, Overflow}, {"below Long", -2147483648.5, u"-2147483648.5", Overflow, -2147483648.0},
+        {"2.5 to 2",         2.5,           u"2.5",           2.0,      2.0},
+        {"up to even 32768", 32767.5,       u"32767.5",       Overflow, 32768.0},
+        {"below Integer",    -32768.5,      u"-32768.5",      -32768.0, -32768.0},
+        {"largest Long",     2147483647.0,  u"2,147,483,647", Overflow, 2147483647.0},
+        {"Long + 1/2",       2147483647.5,  u"2147483647.5",  Overflow, Overflow},
+        {"below Long",       -2147483648.5, u"-2147483648.5", Overflow, -2147483648.0},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -62,13 +80,17 @@ TEST(NumericReaders, WholeNumbersRoundHalfToEvenWithinTheirRange) {
 TEST(NumericHelpers, PowerWholePartAndDivision) {
     // clang-format off
     const struct { const char* name; Outcome got, expected; } rows[] = {
-        {"(-2)^3", run(RaisePower, -2, 3), -8.0}, {"(-8)^(1/3)", run(RaisePower, -8, 1.0 / 3), Arithmetic},
-        {"0^-1", run(RaisePower, 0, -1), Arithmetic}, {"10^309", run(RaisePower, 10, 309), Overflow},
-        {"whole part of -2.9", run(WholePart, -2.9), -2.0}, {"Single overflow", run(StoreSingle, -0x1.ffffffp127), Arithmetic},
-        {"largest Single", run(StoreSingle, 0x1.fffffep127), 0x1.fffffep127}, {"Long 7 \\ -2", run(DivideLong, 7, -2), -3.0},
-        {"Long 1 \\ 0", run(DivideLong, 1, 0), Arithmetic}, {"Long min \\ -1", run(DivideLong, -2147483647 - 1, -1), Overflow},
-        {"writing infinity", run([](double x) { return DoubleToText(x, P).size(); }, HUGE_VAL), Arithmetic},
-        {"writing NaN", run([](double x) { return NumberToSignedText(x).size(); }, std::nan("")), Arithmetic},
+        {"(-2)^3",          run(RaisePower, -2, 3),            -8.0},
+        {"(-8)^(1/3)",      run(RaisePower, -8, 1.0 / 3),      Arithmetic},
+        {"0^-1",            run(RaisePower, 0, -1),            Arithmetic},
+        {"10^309",          run(RaisePower, 10, 309),          Overflow},
+        {"whole of -2.9",   run(WholePart, -2.9),              -2.0},
+        {"Single overflow", run(StoreSingle, -0x1.ffffffp127), Arithmetic},
+        {"largest Single",  run(StoreSingle, 0x1.fffffep127),  0x1.fffffep127},
+        {"7 \\ -2",         run(DivideLong, 7, -2),            -3.0},
+        {"1 \\ 0",          run(DivideLong, 1, 0),             Arithmetic},
+        {"7 \\ -1",         run(DivideLong, 7, -1),            -7.0},
+        {"min \\ -1",       run(DivideLong, -2147483648, -1),  Overflow},
     };
     // clang-format on
     for (const auto& row : rows)
@@ -77,23 +99,23 @@ TEST(NumericHelpers, PowerWholePartAndDivision) {
 
 TEST(NumericWriters, FifteenDigitsOrSevenForASingle) {
     // clang-format off
-    const struct { const char* name; double x; Text period, comma, signedDouble, signedSingle; } rows[] = {
-        {"two thirds", 2.0 / 3, u"0.666666666666667", u"0,666666666666667", u" .666666666666667", u" .6666667"}, {"negative fraction", -0.25, u"-0.25", u"-0,25", u"-.25", u"-.25"},
-        {"negative zero", -0.0, u"0", u"0", u" 0", u" 0"}, {"whole and fraction", 12.75, u"12.75", u"12,75", u" 12.75", u" 12.75"},
-        {"15 nines", 999999999999999.0, u"999999999999999", u"999999999999999", u" 999999999999999", u" 1E+15"}, {"rounds to 1E+15", 999999999999999.9, u"1E+15", u"1E+15", u" 1E+15", u" 1E+15"},
-        {"two-digit mantissa", 1.5e15, u"1.5E+15", u"1,5E+15", u" 1.5E+15", u" 1.5E+15"}, {"eight digits", 12345678.0, u"12345678", u"12345678", u" 12345678", u" 1.234568E+07"},
-        {"1E-4 positional", 0.0001, u"0.0001", u"0,0001", u" .0001", u" .0001"}, {"1E-5 scientific", 0.00001, u"1E-05", u"1E-05", u" 1E-05", u" 1E-05"},
+    const struct { const char* name; double x; Text period, signedDouble, signedSingle; } rows[] = {
+        {"-1/4",     -0.25,             u"-0.25",           u"-.25",             u"-.25"},
+        {"15 nines", 999999999999999.0, u"999999999999999", u" 999999999999999", u" 1E+15"},
+        {"to 1E+15", 999999999999999.9, u"1E+15",           u" 1E+15",           u" 1E+15"},
+        {"8 digits", 12345678.0,        u"12345678",        u" 12345678",        u" 1.234568E+07"},
+        {"1E-4",     1e-4,              u"0.0001",          u" .0001",           u" .0001"},
+        {"1E-10",    1e-10,             u"1E-10",           u" 1E-10",           u" 1E-10"},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(DoubleToText(row.x, P), row.period);
-        EXPECT_EQ(DoubleToText(row.x, C), row.comma);
         EXPECT_EQ(NumberToSignedText(row.x), row.signedDouble);
         EXPECT_EQ(NumberToSignedText(static_cast<Single>(row.x)), row.signedSingle);
     }
-    EXPECT_EQ(NumberToSignedText(Integer{0}) + NumberToSignedText(Integer{-2}), u" 0-2");
-    EXPECT_EQ(IntegerToText(-32768), u"-32768");
+    EXPECT_EQ(NumberToSignedText(Integer{0}), u" 0");
+    EXPECT_EQ(NumberToSignedText(Integer{-2}), u"-2");
 }
 
 } // namespace

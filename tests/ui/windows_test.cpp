@@ -1,7 +1,7 @@
 // The windows through their real controls: what "Calcular" shows for the typed
-// numbers, the automatic searches and clicks that arrive while one runs; the
-// calculator's every key, the quadrant angles and the warning above 360; where
-// printed lines land and how a long caption breaks.
+// numbers, the automatic searches and clicks that arrive while one runs; each
+// calculator button, the quadratic answers; where printed lines land and how a
+// long caption breaks.
 #include "window_fixture.h"
 
 #include <QFontMetrics>
@@ -27,7 +27,7 @@ TEST_F(ToolWindows, CalcularAnswersInALabelInPrintOrWithAMessage) {
         {"not prime", &buildWindow<frmPrimos>, {{"Text1", "4"}}, "Label1", "El número no es primo", ""}, {"no number to test", &buildWindow<frmPrimos>, {{"Text1", "abc"}}, "Label1", "", kDebe},
         {"too big an Integer", &buildWindow<frmPrimos>, {{"Text1", "40000"}}, "Label1", "", "El número está fuera del rango admitido."}, {"not perfect", &buildWindow<frmPerfectos>, {{"Text1", "12"}}, "Label1", "No es perfecto", ""},
         {"perfect of 12abc", &buildWindow<frmPerfectos>, {{"Text1", "12abc"}}, "Label1", "", "El valor ingresado no es un número válido."}, {"not amicable", &buildWindow<frmAmigos>, {{"Text1", "16"}, {"Text2", "12"}}, "Label1", "No son amigos", ""},
-        {"no second number", &buildWindow<frmAmigos>, {{"Text1", "16"}, {"Text2", ""}}, "Label1", "", kDebe}, {"not quadratic", &buildWindow<frmCuadraticas>, {{"txtValorA", "0"}, {"txtValorB", "2"}, {"txtValorC", "1"}}, "lblSalida", "", "La función no es cuadrática: AX2 no puede ser 0."},
+        {"no second number", &buildWindow<frmAmigos>, {{"Text1", "16"}, {"Text2", ""}}, "Label1", "", kDebe},
         {"factors of 2, the smallest", &buildWindow<frmFactoreo>, {{"Text1", "2"}}, nullptr, "", "", two}, {"factors of 10000, the largest", &buildWindow<frmFactoreo>, {{"Text1", "10000"}}, nullptr, "", "", {" 2 ", " 2 ", " 2 ", " 2 ", " 5 ", " 5 ", " 5 ", " 5 ", " 1 "}},
         {"2.5 is taken as 2", &buildWindow<frmFactoreo>, {{"Text1", "2.5"}}, nullptr, "", "", two}, {"3.5 is taken as 4", &buildWindow<frmFactoreo>, {{"Text1", "3.5"}}, nullptr, "", "", {" 2 ", " 2 ", " 1 "}},
         {"1 refused", &buildWindow<frmFactoreo>, {{"Text1", "1"}}, nullptr, "", range, {}}, {"1.9 refused", &buildWindow<frmFactoreo>, {{"Text1", "1.9"}}, nullptr, "", range, {}},
@@ -104,62 +104,38 @@ TEST_F(ToolWindows, AutomaticSearchesAndClicksWhileOneRuns) {
 
 using CalculadoraWindow = UiTest;
 
-constexpr RegionalSettings C = RegionalSettings::comma(), P = RegionalSettings::period();
-const QString kCero = "Error, no se puede dividir por cero";
-const QString kAviso = "Esta función está preparada hasta 360º. Cifras mayores pueden causar "
-                       "errores impredecibles";
-
-// One press: a text typed over the display first, unless none is given, then a button.
-struct Press {
-    Press(const char* b) : button(b) {} // NOLINT: a bare button reads best in the tables
-    Press(const char* t, const char* b) : typed(t), button(b) {}
-    const char* typed = nullptr;
-    const char* button;
-};
-
-TEST_F(CalculadoraWindow, KeysThroughTheirButtons) {
-    // 9 and 4 give a different result under every two-number key. Sine, cosine and
-    // tangent take the angle in degrees times 0.0174532.
+TEST_F(CalculadoraWindow, EachButtonReachesItsKey) {
+    // After 9 and "+", the typed text and the button; "=" repeats "+".
     // clang-format off
-    const struct { const char* name; RegionalSettings regional; std::vector<Press> presses; QString display; int paso; std::vector<QString> messages; } rows[] = {
-        {"+", C, {{"9", "cmdSumar"}, {"4", "cmdSumar"}}, "13", 2, {}}, {"-", C, {{"9", "cmdResta"}, {"4", "cmdResta"}}, "5", 2, {}},
-        {"*", C, {{"9", "cmdMultip"}, {"4", "cmdMultip"}}, "36", 2, {}}, {"/", C, {{"9", "cmdDiv"}, {"4", "cmdDiv"}}, "2,25", 2, {}},
-        {"\\", C, {{"9", "cmdDivE"}, {"4", "cmdDivE"}}, "2", 2, {}}, {"Pot", C, {{"9", "cmdPot"}, {"4", "cmdPot"}}, "6561", 2, {}},
-        {"Raiz", C, {{"9", "cmdRaiz"}, {"4", "cmdRaiz"}}, "1,73205080756888", 2, {}}, {"= repeats the last key", C, {{"2", "cmdMultip"}, {"3", "cmdIgual"}, "cmdIgual"}, "36", 3, {}},
-        {"= before any key adds", C, {{"7", "cmdIgual"}, "cmdIgual"}, "14", 2, {}}, {"/ keeps the fraction", C, {{"1", "cmdDiv"}, {"2", "cmdIgual"}, "cmdMultip"}, "0,25", 3, {}},
-        {"\\ truncates toward zero", P, {{"-7", "cmdDivE"}, {"2", "cmdIgual"}}, "-3", 2, {}}, {"\\ rounds the divisor to even", C, {{"9", "cmdDivE"}, {"2,5", "cmdIgual"}}, "4", 2, {}},
-        {"\\ refuses a divisor of 0,4", C, {{"9", "cmdDivE"}, {"0,4", "cmdIgual"}}, "0,4", 1, {kCero}}, {"/ refuses 0, the run goes on", C, {{"8", "cmdDiv"}, {"0", "cmdIgual"}, {"5", "cmdSumar"}}, "13", 2, {kCero}},
-        {"Raiz of index 0 faults", C, {{"27", "cmdRaiz"}, {"0", "cmdIgual"}}, "0", 1, {"La operación no tiene un resultado válido."}}, {"/ on an empty display", C, {{"", "cmdDiv"}}, "000", 0, {}},
-        {"\\ on an empty display", C, {{"", "cmdDivE"}}, "000", 0, {}}, {"Raiz on an empty display", C, {{"", "cmdRaiz"}}, "000", 0, {}},
-        {"a blank display is not empty", C, {{" ", "cmdDiv"}}, " ", 1, {}}, {"Borrar empties the display", C, {{"2", "cmdSumar"}, "Command4"}, "", 1, {}},
-        {"Borrar keeps the run", C, {{"2", "cmdSumar"}, "Command4", {"3", "cmdIgual"}}, "5", 2, {}}, {"Borrar todo empties all", C, {{"7", "cmdIgual"}, "cmdIgual", "Command3"}, "", 0, {}},
-        {"Borrar todo keeps the key", C, {{"2", "cmdMultip"}, {"3", "cmdIgual"}, "Command3", {"4", "cmdIgual"}, {"5", "cmdIgual"}}, "20", 2, {}}, {"PI with the comma", C, {"cmdPi", "cmdMultip", {"2", "cmdIgual"}}, "6,2831854", 2, {}},
-        {"PI with the period", P, {"cmdPi"}, "3.1415927", 0, {}}, {"Seno 30", C, {{"30", "cmdSen"}}, "0,499997596259436", 1, {}},
-        {"Cosen 30", C, {{"30", "cmdCos"}}, "0,866026791580252", 1, {}}, {"Tg 30", C, {{"30", "cmdTg"}}, "0,577346568397824", 1, {}},
-        {"Seno of 0 refused", C, {{"0", "cmdSen"}}, "0", 0, {kDebe}}, {"an exact 1 is the running value", C, {{"90,0", "cmdSen"}, "cmdSumar"}, "2", 2, {}},
-        {"Infinito takes no step", C, {{"3", "cmdSumar"}, {"90", "cmdTg"}, {"5", "cmdIgual"}}, "8", 2, {}}, {"12abc faults at the warning", C, {{"7", "cmdIgual"}, {"12abc", "cmdSen"}}, "12abc", 1, {"El valor ingresado no es un número válido."}},
-        {"Seno 90", P, {{"90", "cmdSen"}}, "1", 1, {}}, {"Seno 180", P, {{"180", "cmdSen"}}, "0", 1, {}}, {"Seno 270", P, {{"270", "cmdSen"}}, "-1", 1, {}}, {"Seno 360", P, {{"360", "cmdSen"}}, "0", 1, {}},
-        {"Cosen 90", P, {{"90", "cmdCos"}}, "0", 1, {}}, {"Cosen 180", P, {{"180", "cmdCos"}}, "-1", 1, {}}, {"Cosen 270", P, {{"270", "cmdCos"}}, "0", 1, {}}, {"Cosen 360", P, {{"360", "cmdCos"}}, "1", 1, {}},
-        {"Tg 90", P, {{"90", "cmdTg"}}, "Infinito", 0, {}}, {"Tg 180", P, {{"180", "cmdTg"}}, "0", 1, {}}, {"Tg 270", P, {{"270", "cmdTg"}}, "Infinito", 0, {}},
-        {"Cosen 90.0 is no exact case", P, {{"90.0", "cmdCos"}}, "8.32679489667197E-06", 1, {}}, {"Seno 89", P, {{"89", "cmdSen"}}, "0.999847551414582", 1, {}},
-        {"Cosen 181", P, {{"181", "cmdCos"}}, "-0.99984798727611", 1, {}}, {"Tg 360, no warning", P, {{"360", "cmdTg"}}, "-3.33071795993894E-05", 1, {}},
-        {"Seno 360.5", P, {{"360.5", "cmdSen"}}, "0.00869318332396439", 1, {kAviso}}, {"Seno 361", P, {{"361", "cmdSen"}}, "0.0174190118149612", 1, {kAviso}},
-        {"Cosen 361", P, {{"361", "cmdCos"}}, "0.999848277503837", 1, {kAviso}},
+    const struct { const char* button; QString typed, display; int paso;
+                   QString message = {}; } rows[] = {
+        {"cmdSumar",  "4",   "13",                2},
+        {"cmdResta",  "4",   "5",                 2},
+        {"cmdMultip", "4",   "36",                2},
+        {"cmdDiv",    "4",   "2.25",              2},
+        {"cmdDivE",   "0.4", "0.4",               1, "Error, no se puede dividir por cero"},
+        {"cmdPot",    "4",   "6561",              2},
+        {"cmdRaiz",   "4",   "1.73205080756888",  2},
+        {"cmdIgual",  "4",   "13",                2},
+        {"Command4",  "4",   "",                  1},
+        {"Command3",  "4",   "",                  0},
+        {"cmdSen",    "30",  "0.499997596259436", 2},
+        {"cmdCos",    "30",  "0.866026791580252", 2},
+        {"cmdTg",     "30",  "0.577346568397824", 2},
+        {"cmdPi",     "4",   "3.1415927",         1},
     };
     // clang-format on
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.button);
         restart();
-        host().setRegional(row.regional);
         frmCalculadora& w = open<frmCalculadora>();
-        for (const Press& press : row.presses) {
-            if (press.typed)
-                type(w, "Text1", press.typed);
-            click(w, press.button);
-        }
+        type(w, "Text1", "9");
+        click(w, "cmdSumar");
+        type(w, "Text1", row.typed);
+        click(w, row.button);
         EXPECT_EQ(textOf(w, "Text1"), row.display);
         EXPECT_EQ(w.paso(), row.paso);
-        EXPECT_EQ(messages, row.messages);
+        EXPECT_EQ(lastMessage(), row.message);
     }
 }
 
@@ -223,6 +199,38 @@ TEST_F(CalculadoraWindow, EveryKeyLeavesTheFocusInTheDisplayWithItsTextSelected)
         click(w, c.name);
         EXPECT_EQ(QApplication::focusWidget(), display);
         EXPECT_EQ(display->selectedText(), display->text());
+    }
+}
+
+using CuadraticasWindow = UiTest;
+
+TEST_F(CuadraticasWindow, AnswersInItsLabelOrKeepsTheLastAnswer) {
+    const QString kept = "Raices  2  1", fault = "La operación no tiene un resultado válido.";
+    const QString notQuadratic = "La función no es cuadrática: AX2 no puede ser 0.";
+    // clang-format off
+    const struct { const char* name; QString a, b, c, answer, message; } rows[] = {
+        {"double root",    "1", "2",     "1", "Coinciden en -1",    ""},
+        {"complex",        "1", "2",     "5", "Complejas -1+/- 2i", ""},
+        {"a = 0",          "0", "2",     "1", kept,                 notQuadratic},
+        {"nothing",        "",  "",      "",  kept,                 kDebe},
+        {"b^2 too large",  "1", "1E+20", "1", kept,                 fault},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        Form& w = open<frmCuadraticas>();
+        const auto calcular = [&](const QString& a, const QString& b, const QString& c) {
+            type(w, "txtValorA", a);
+            type(w, "txtValorB", b);
+            type(w, "txtValorC", c);
+            QTest::keyClick(w.control("txtValorC"), Qt::Key_Return); // the default button
+        };
+        calcular("1", "-3", "2");
+        ASSERT_EQ(captionOf(w, "lblSalida"), kept);
+        calcular(row.a, row.b, row.c);
+        EXPECT_EQ(captionOf(w, "lblSalida"), row.answer);
+        EXPECT_EQ(lastMessage(), row.message);
     }
 }
 
