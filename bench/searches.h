@@ -57,14 +57,14 @@ void amicableSearch(Yield&& yield, OnCandidate&& onCandidate = {}, Integer start
 inline void perfectSearchOn(SumaDivisoresEntre kernel, Integer start = gPerfectStart) {
     Integer n = start;
     while (n == 1 || sumarDivisores(n, kGrantAll, kernel) != n)
-        n = WrapInteger(n + 1);
+        n = wrapInteger(n + 1);
     if (n != kPerfectEnd)
         throw std::logic_error("perfect search did not stop at 8128");
     gSink = n;
 }
 
 inline void amicableSearchOn(SumaDivisoresEntre kernel, Integer start = gAmicableStart) {
-    for (Integer n = start;; n = WrapInteger(n + 1)) {
+    for (Integer n = start;; n = wrapInteger(n + 1)) {
         const Integer partner = sumarDivisores(n, kGrantAll, kernel);
         const Integer back = sumarDivisores(partner, kGrantAll, kernel);
         if (back == n && partner != n && n == kAmicableEnd) {
@@ -86,13 +86,13 @@ inline Integer scalarDivisorSum(Integer n) {
             sum += i;
         ++i;
     } while (i < n);
-    return WrapInteger(sum);
+    return wrapInteger(sum);
 }
 
 inline void scalarPerfectSearch(Integer start = gPerfectStart) {
     Integer n = start;
     while (n == 1 || scalarDivisorSum(n) != n)
-        n = WrapInteger(n + 1);
+        n = wrapInteger(n + 1);
     if (n != kPerfectEnd)
         throw std::logic_error("scalar perfect search did not stop at 8128");
     gSink = n;
@@ -100,7 +100,7 @@ inline void scalarPerfectSearch(Integer start = gPerfectStart) {
 
 // Both sums of every candidate, as the real search takes them.
 inline void scalarAmicableSearch(Integer start = gAmicableStart) {
-    for (Integer n = start;; n = WrapInteger(n + 1)) {
+    for (Integer n = start;; n = wrapInteger(n + 1)) {
         const Integer partner = scalarDivisorSum(n);
         if (scalarDivisorSum(partner) == n && partner != n && n == kAmicableEnd) {
             gSink = partner;

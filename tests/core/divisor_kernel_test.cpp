@@ -14,7 +14,7 @@ Integer pasoAPaso(Integer n, int paso = 0, Integer nuevo = 0) {
         n = i == paso ? nuevo : n;
         suma += n % i == 0 ? i : 0;
     } while (++i < n);
-    return WrapInteger(suma);
+    return wrapInteger(suma);
 }
 
 class DivisorKernel : public testing::TestWithParam<Repertorio> {

@@ -20,7 +20,7 @@ template <typename F, typename... Args> Outcome run(F f, const Args&... args) tr
 }
 
 TEST(NumericReaders, LeadingNumberOrWholeText) {
-    // lead: TextValue, RegionalTextValue(P); leadComma: RegionalTextValue(C); whole: TextToDouble.
+    // lead: TextValue, regionalTextValue(P); leadComma: regionalTextValue(C); whole: TextToDouble.
     // clang-format off
     const struct { const char* name; Text text; Outcome lead, leadComma, wholePeriod, wholeComma; } rows[] = {
         {"blanks only", u"   ", 0.0, 0.0, TypeMismatch, TypeMismatch}, {"digits then letters", u"12abc", 12.0, 12.0, TypeMismatch, TypeMismatch},
@@ -35,8 +35,8 @@ TEST(NumericReaders, LeadingNumberOrWholeText) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(run(TextValue, row.text), row.lead);
-        EXPECT_EQ(run(RegionalTextValue, row.text, P), row.lead);
-        EXPECT_EQ(run(RegionalTextValue, row.text, C), row.leadComma);
+        EXPECT_EQ(run(regionalTextValue, row.text, P), row.lead);
+        EXPECT_EQ(run(regionalTextValue, row.text, C), row.leadComma);
         EXPECT_EQ(run(TextToDouble, row.text, P), row.wholePeriod);
         EXPECT_EQ(run(TextToDouble, row.text, C), row.wholeComma);
     }
@@ -64,9 +64,9 @@ TEST(NumericHelpers, PowerWholePartAndDivision) {
     const struct { const char* name; Outcome got, expected; } rows[] = {
         {"(-2)^3", run(RaisePower, -2, 3), -8.0}, {"(-8)^(1/3)", run(RaisePower, -8, 1.0 / 3), Arithmetic},
         {"0^-1", run(RaisePower, 0, -1), Arithmetic}, {"10^309", run(RaisePower, 10, 309), Overflow},
-        {"whole part of -2.9", run(WholePart, -2.9), -2.0}, {"Single overflow", run(StoreSingle, -0x1.ffffffp127), Arithmetic},
-        {"largest Single", run(StoreSingle, 0x1.fffffep127), 0x1.fffffep127}, {"Long 7 \\ -2", run(DivideLong, 7, -2), -3.0},
-        {"Long 1 \\ 0", run(DivideLong, 1, 0), Arithmetic}, {"Long min \\ -1", run(DivideLong, -2147483647 - 1, -1), Overflow},
+        {"whole part of -2.9", run(WholePart, -2.9), -2.0}, {"Single overflow", run(storeSingle, -0x1.ffffffp127), Arithmetic},
+        {"largest Single", run(storeSingle, 0x1.fffffep127), 0x1.fffffep127}, {"Long 7 \\ -2", run(divideLong, 7, -2), -3.0},
+        {"Long 1 \\ 0", run(divideLong, 1, 0), Arithmetic}, {"Long min \\ -1", run(divideLong, -2147483647 - 1, -1), Overflow},
         {"writing infinity", run([](double x) { return DoubleToText(x, P).size(); }, HUGE_VAL), Arithmetic},
         {"writing NaN", run([](double x) { return NumberToSignedText(x).size(); }, std::nan("")), Arithmetic},
     };
