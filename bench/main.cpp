@@ -90,19 +90,19 @@ Integer scalarSum(const Integer& n) {
         yield(1);
         sum += n % i == 0 ? i : 0;
     } while (++i < n);
-    return WrapInteger(sum);
+    return wrapInteger(sum);
 }
 
 void scalarPerfect() {
     Integer n = gPerfectStart;
     while (n == 1 || scalarSum(n) != n)
-        n = WrapInteger(n + 1);
+        n = wrapInteger(n + 1);
     expect(n == 6, "scalar perfect search");
 }
 
 void scalarAmicable() {
     Integer n = gAmicableStart;
-    for (int hits = 0; hits < 16; n = WrapInteger(n + 1)) {
+    for (int hits = 0; hits < 16; n = wrapInteger(n + 1)) {
         const Integer amigo = scalarSum(n);
         hits += scalarSum(amigo) == n && amigo != n;
     }

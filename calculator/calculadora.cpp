@@ -30,30 +30,30 @@ const Text kVisorVacio = u"000";
 std::optional<Double> aplicar(Operacion operacion, Double v, Double d) {
     switch (operacion) {
     case Operacion::Resta:
-        return CheckFloat(v - d);
+        return checkFloat(v - d);
     case Operacion::Producto:
-        return CheckFloat(d * v);
+        return checkFloat(d * v);
     case Operacion::Cociente:
         if (d == 0) {
             return std::nullopt;
         }
-        return CheckFloat(v / d);
+        return checkFloat(v / d);
     case Operacion::CocienteEntero: {
         const Long divisor = RoundToLong(d);
         if (divisor == 0) {
             return std::nullopt;
         }
-        return static_cast<Double>(DivideLong(RoundToLong(v), divisor));
+        return static_cast<Double>(divideLong(RoundToLong(v), divisor));
     }
     case Operacion::Potencia:
         return RaisePower(v, d);
     case Operacion::Raiz:
-        return RaisePower(v, CheckFloat(1 / d));
+        return RaisePower(v, checkFloat(1 / d));
     case Operacion::Suma:
     case Operacion::Ninguna: // "=" before any operation key adds
         break;
     }
-    return CheckFloat(d + v);
+    return checkFloat(d + v);
 }
 
 // A whole quadrant angle whose result is written instead of calculated; no
@@ -225,7 +225,7 @@ void Calculadora::guardar(Double resultado) {
 }
 
 Double Calculadora::leerVisor() const {
-    return RegionalTextValue(visor_.texto(), regional_);
+    return regionalTextValue(visor_.texto(), regional_);
 }
 
 } // namespace ordevix

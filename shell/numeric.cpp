@@ -24,7 +24,7 @@ const char* Fault::what() const noexcept {
     return "run-time fault";
 }
 
-void raise(FaultKind kind) {
+void raiseFault(FaultKind kind) {
     throw Fault(kind);
 }
 
@@ -155,7 +155,7 @@ Double toDouble(const DecimalNumber& number) {
     const std::int64_t leading = static_cast<std::int64_t>(number.digits.size() - first) - 1 +
                                  number.exponent - number.fractionDigits;
     if (leading > kBeyondDoubleExponent)
-        raise(FaultKind::Overflow);
+        raiseFault(FaultKind::Overflow);
     if (leading < -kBeyondDoubleExponent)
         return 0.0;
 
@@ -168,7 +168,7 @@ Double toDouble(const DecimalNumber& number) {
         std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (leading > 0)
-            raise(FaultKind::Overflow);
+            raiseFault(FaultKind::Overflow);
         return 0.0;
     }
     return number.negative ? -value : value;
@@ -193,7 +193,7 @@ Double readBasedWhole(Cursor& cursor, int base) {
     for (int d = digitValue(cursor.peek(), base); d >= 0; d = digitValue(cursor.peek(), base)) {
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
         if (value > std::numeric_limits<std::uint32_t>::max())
-            raise(FaultKind::Overflow);
+            raiseFault(FaultKind::Overflow);
         cursor.advance();
     }
     return static_cast<Double>(value);
@@ -216,7 +216,7 @@ Double readLeadingNumber(const Text& text, const NumberSyntax& syntax) {
 
 template <typename T> T roundToRange(Double x) {
     if (std::isnan(x))
-        raise(FaultKind::Overflow);
+        raiseFault(FaultKind::Overflow);
     // Half to even, done by hand so that no floating-point mode can change it.
     const Double floor = std::floor(x);
     const Double fraction = x - floor;
@@ -224,15 +224,15 @@ template <typename T> T roundToRange(Double x) {
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0))
         rounded = floor + 1.0;
     if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max()))
-        raise(FaultKind::Overflow);
+        raiseFault(FaultKind::Overflow);
     return static_cast<T>(rounded);
 }
 
 template <typename T> T divideWhole(T a, T b) {
     if (b == 0)
-        raise(FaultKind::Arithmetic);
+        raiseFault(FaultKind::Arithmetic);
     if (a == std::numeric_limits<T>::min() && b == -1)
-        raise(FaultKind::Overflow);
+        raiseFault(FaultKind::Overflow);
     return static_cast<T>(a / b);
 }
 
@@ -329,7 +329,7 @@ Text signedText(Double x, int precision, int lastPositional) {
     if (x == 0.0)
         return u" 0"; // negative zero included
     const Text magnitude =
-        formatMagnitude(std::fabs(CheckFloat(x)), {precision, lastPositional, u'.', false});
+        formatMagnitude(std::fabs(checkFloat(x)), {precision, lastPositional, u'.', false});
     return prefixed(x < 0 ? u"-" : u" ", magnitude);
 }
 
@@ -341,20 +341,20 @@ Double TextValue(const Text& text) {
     return readLeadingNumber(text, NumberSyntax{});
 }
 
-Double RegionalTextValue(const Text& text, const RegionalSettings& regional) {
+Double regionalTextValue(const Text& text, const RegionalSettings& regional) {
     return readLeadingNumber(text, NumberSyntax{u'.', regional.decimalSeparator, u'\0'});
 }
 
 Double TextToDouble(const Text& text, const RegionalSettings& regional) {
     const std::size_t begin = text.find_first_not_of(u' ');
     if (begin == Text::npos)
-        raise(FaultKind::TypeMismatch);
+        raiseFault(FaultKind::TypeMismatch);
     const std::size_t end = text.find_last_not_of(u' ') + 1;
     Cursor cursor(text, false, begin, end);
     DecimalNumber number;
     const NumberSyntax syntax{regional.decimalSeparator, u'\0', regional.thousandsSeparator};
     if (!scanDecimal(cursor, syntax, number) || !cursor.atEnd())
-        raise(FaultKind::TypeMismatch);
+        raiseFault(FaultKind::TypeMismatch);
     return toDouble(number);
 }
 
@@ -379,7 +379,7 @@ Text DoubleToText(Double x, const RegionalSettings& regional) {
     if (x == 0.0)
         return u"0";
     const Text magnitude =
-        formatMagnitude(std::fabs(CheckFloat(x)),
+        formatMagnitude(std::fabs(checkFloat(x)),
                         {kDoubleDigits, kDoubleDigits - 1, regional.decimalSeparator, true});
     return x < 0 ? prefixed(u"-", magnitude) : magnitude;
 }
@@ -410,18 +410,18 @@ Double RaisePower(Double x, Double y) {
     if (y == 0.0)
         return 1.0;
     if (std::isnan(x) || std::isnan(y))
-        raise(FaultKind::Arithmetic);
+        raiseFault(FaultKind::Arithmetic);
     if (x == 0.0 && y < 0.0)
-        raise(FaultKind::Arithmetic);
+        raiseFault(FaultKind::Arithmetic);
     if (x < 0.0 && std::trunc(y) != y)
-        raise(FaultKind::Arithmetic);
+        raiseFault(FaultKind::Arithmetic);
     // The square root is correctly rounded, so perfect squares give exact roots;
     // "+ 0.0" keeps the root of a negative zero positive.
     const Double result = y == 0.5 ? std::sqrt(x) + 0.0 : std::pow(x, y);
     if (std::isinf(result))
-        raise(FaultKind::Overflow);
+        raiseFault(FaultKind::Overflow);
     if (std::isnan(result))
-        raise(FaultKind::Arithmetic);
+        raiseFault(FaultKind::Arithmetic);
     return result;
 }
 
@@ -429,22 +429,22 @@ Double WholePart(Double x) {
     return std::trunc(x) + 0.0;
 }
 
-Double CheckFloat(Double result) {
+Double checkFloat(Double result) {
     if (!std::isfinite(result))
-        raise(FaultKind::Arithmetic);
+        raiseFault(FaultKind::Arithmetic);
     return result;
 }
 
-Single StoreSingle(Double x) {
+Single storeSingle(Double x) {
     // The smallest magnitude that rounds to infinity in single precision:
     // halfway between the largest Single and 2^128.
     constexpr Double singleOverflow = 0x1.ffffffp127;
     if (!std::isfinite(x) || std::fabs(x) >= singleOverflow)
-        raise(FaultKind::Arithmetic);
+        raiseFault(FaultKind::Arithmetic);
     return static_cast<Single>(x);
 }
 
-Long DivideLong(Long a, Long b) {
+Long divideLong(Long a, Long b) {
     return divideWhole(a, b);
 }
 

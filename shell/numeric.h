@@ -31,7 +31,7 @@ private:
     FaultKind kind_;
 };
 
-[[noreturn]] void raise(FaultKind kind);
+[[noreturn]] void raiseFault(FaultKind kind);
 
 // The refusal every tool gives when its boxes hold no number it can work with.
 inline constexpr const char16_t* kDebeIngresarValores = u"Debe ingresar valores";
@@ -49,7 +49,7 @@ struct RegionalSettings {
 // --- readers ---
 Double TextValue(const Text& text);
 // TextValue that also takes the regional decimal separator as the decimal point.
-Double RegionalTextValue(const Text& text, const RegionalSettings& regional);
+Double regionalTextValue(const Text& text, const RegionalSettings& regional);
 Double TextToDouble(const Text& text, const RegionalSettings& regional);
 Integer TextToInteger(const Text& text, const RegionalSettings& regional);
 Long TextToLong(const Text& text, const RegionalSettings& regional);
@@ -71,15 +71,15 @@ Double WholePart(Double x);
 
 // The floating-point check: a result that is infinite or not a number came from
 // a division by zero, an overflow or an invalid operation.
-Double CheckFloat(Double result);
+Double checkFloat(Double result);
 // Stores a Double into a Single; a value beyond the Single range is the
 // arithmetic fault.
-Single StoreSingle(Double x);
+Single storeSingle(Double x);
 
 // Whole-number arithmetic wraps; division truncates toward zero.
-constexpr Integer WrapInteger(std::int32_t v) noexcept {
+constexpr Integer wrapInteger(std::int32_t v) noexcept {
     return static_cast<Integer>(v);
 }
-Long DivideLong(Long a, Long b);
+Long divideLong(Long a, Long b);
 
 } // namespace ordevix

@@ -93,10 +93,10 @@ Respuesta esDivisible(const Text& dividendo, const Text& divisor,
     }
     const Double dividendoDouble = TextToDouble(dividendo, regional);
     const Double divisorDouble = TextToDouble(divisor, regional);
-    const Double cociente = CheckFloat(dividendoDouble / divisorDouble);
+    const Double cociente = checkFloat(dividendoDouble / divisorDouble);
     const Long dividendoLong = TextToLong(dividendo, regional);
     const Long divisorLong = TextToLong(divisor, regional);
-    const Long cocienteEntero = DivideLong(dividendoLong, divisorLong);
+    const Long cocienteEntero = divideLong(dividendoLong, divisorLong);
     return cociente == static_cast<Double>(cocienteEntero) ? Respuesta::Si : Respuesta::No;
 }
 

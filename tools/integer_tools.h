@@ -93,7 +93,7 @@ template <class Yield> Integer sumarDivisores(const Integer& n, Yield&& yield) {
             break;
         }
     }
-    return WrapInteger(suma);
+    return wrapInteger(suma);
 }
 
 // One click of the automatic prime listing: counts contador up, wrapping past
@@ -102,7 +102,7 @@ template <class Yield> Integer sumarDivisores(const Integer& n, Yield&& yield) {
 template <class Yield> Integer buscarPrimo(Integer& contador, Yield&& yield) {
     for (;;) {
         yield(1);
-        contador = WrapInteger(contador + 1);
+        contador = wrapInteger(contador + 1);
         if (esPrimo(contador, yield)) {
             return contador;
         }
@@ -125,7 +125,7 @@ Integer buscarPerfecto(Integer& contador, Yield&& yield, AlProbar&& alProbar, Al
         if (hallado) {
             alHallar(candidato);
         }
-        contador = WrapInteger(contador + 1);
+        contador = wrapInteger(contador + 1);
         if (hallado) {
             return candidato;
         }
@@ -158,7 +158,7 @@ ParDeAmigos buscarAmigos(Integer& contador, Integer& amigo, Yield&& yield, AlPro
         if (hallado) {
             alHallar(par);
         }
-        contador = WrapInteger(contador + 1);
+        contador = wrapInteger(contador + 1);
         if (hallado) {
             return par;
         }

@@ -15,7 +15,7 @@ Integer pasoAPaso(Integer n, int paso = 0, Integer nuevo = 0) {
         n = i == paso ? nuevo : n;
         suma += n % i == 0 ? i : 0;
     } while (++i < n);
-    return WrapInteger(suma);
+    return wrapInteger(suma);
 }
 
 // `presupuesto` steps a call, and the call at step `paso` sets n to `nuevo`.
@@ -35,7 +35,7 @@ TEST(DivisorSum, EveryIntegerInChunksOfEverySize) {
         const int presupuesto = 1 + (n + 32768) % 1000;
         const int paso = 1 + (std::max(n, 1) - 1) / presupuesto / 2 * presupuesto;
         const Integer nuevos[] = {
-            1, 0, -5, Integer(paso), Integer(paso + 1), WrapInteger(2 * n), Integer(n / 3)};
+            1, 0, -5, Integer(paso), Integer(paso + 1), wrapInteger(2 * n), Integer(n / 3)};
         const Integer nuevo = nuevos[(n + 32768) % std::size(nuevos)];
         ASSERT_EQ(enTrozos(Integer(n), 65536), pasoAPaso(Integer(n))) << n;
         ASSERT_EQ(enTrozos(Integer(n), presupuesto), pasoAPaso(Integer(n)))

@@ -19,7 +19,7 @@ template <typename F, typename... Args> Outcome run(F f, const Args&... args) tr
 }
 
 TEST(NumericReaders, LeadingNumberOrWholeText) {
-    // lead: TextValue, RegionalTextValue(P); comma: RegionalTextValue(C); whole: TextToDouble.
+    // lead: TextValue, regionalTextValue(P); comma: regionalTextValue(C); whole: TextToDouble.
     // clang-format off
     const struct { const char* name; Text text; Outcome lead, comma, wholeP, wholeC; } rows[] = {
         {"blanks only",   u"   ",          0.0,      0.0,       TypeMismatch, TypeMismatch},
@@ -36,8 +36,8 @@ TEST(NumericReaders, LeadingNumberOrWholeText) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(run(TextValue, row.text), row.lead);
-        EXPECT_EQ(run(RegionalTextValue, row.text, P), row.lead);
-        EXPECT_EQ(run(RegionalTextValue, row.text, C), row.comma);
+        EXPECT_EQ(run(regionalTextValue, row.text, P), row.lead);
+        EXPECT_EQ(run(regionalTextValue, row.text, C), row.comma);
         EXPECT_EQ(run(TextToDouble, row.text, P), row.wholeP);
         EXPECT_EQ(run(TextToDouble, row.text, C), row.wholeC);
     }
@@ -85,12 +85,12 @@ TEST(NumericHelpers, PowerWholePartAndDivision) {
         {"0^-1",            run(RaisePower, 0, -1),            Arithmetic},
         {"10^309",          run(RaisePower, 10, 309),          Overflow},
         {"whole of -2.9",   run(WholePart, -2.9),              -2.0},
-        {"Single overflow", run(StoreSingle, -0x1.ffffffp127), Arithmetic},
-        {"largest Single",  run(StoreSingle, 0x1.fffffep127),  0x1.fffffep127},
-        {"7 \\ -2",         run(DivideLong, 7, -2),            -3.0},
-        {"1 \\ 0",          run(DivideLong, 1, 0),             Arithmetic},
-        {"7 \\ -1",         run(DivideLong, 7, -1),            -7.0},
-        {"min \\ -1",       run(DivideLong, -2147483648, -1),  Overflow},
+        {"Single overflow", run(storeSingle, -0x1.ffffffp127), Arithmetic},
+        {"largest Single",  run(storeSingle, 0x1.fffffep127),  0x1.fffffep127},
+        {"7 \\ -2",         run(divideLong, 7, -2),            -3.0},
+        {"1 \\ 0",          run(divideLong, 1, 0),             Arithmetic},
+        {"7 \\ -1",         run(divideLong, 7, -1),            -7.0},
+        {"min \\ -1",       run(divideLong, -2147483648, -1),  Overflow},
     };
     // clang-format on
     for (const auto& row : rows)

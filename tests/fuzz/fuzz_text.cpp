@@ -24,13 +24,13 @@ static void check(bool holds, const char* contract) {
 #ifdef ORDEVIX_FUZZ_READER
 // clang-format off
 constexpr Double (*kReaders[])(const Text&, const RegionalSettings&) = {
-    [](const Text& text, const RegionalSettings&) { return TextValue(text); }, RegionalTextValue, TextToDouble,
+    [](const Text& text, const RegionalSettings&) { return TextValue(text); }, regionalTextValue, TextToDouble,
     [](const Text& text, const RegionalSettings& regional) { return Double(TextToInteger(text, regional)); },
     [](const Text& text, const RegionalSettings& regional) { return Double(TextToLong(text, regional)); }};
 // ASCII bytes stay as they are; the others pick a character a number reader might accept.
 constexpr char16_t kWide[] = {u'\u00A0', u'\u2212', u'\uFF10', u'\uFF11', u'\u0660', u'\u0665', u'\u066B', u'\u202F', u'\u00B7', char16_t(0xD800), char16_t(0xDC00), u'\uFFFF', u'\u0000', u'\u3000'};
 // clang-format on
-constexpr bool kMayReject = ORDEVIX_FUZZ_READER >= 2; // TextValue, RegionalTextValue never do
+constexpr bool kMayReject = ORDEVIX_FUZZ_READER >= 2; // TextValue, regionalTextValue never do
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Text text;
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Text written = DoubleToText(x, regional);
     try {
         check(TextToDouble(written, regional) == rounded, "TextToDouble misreads it");
-        check(RegionalTextValue(written, regional) == rounded, "RegionalTextValue misreads");
+        check(regionalTextValue(written, regional) == rounded, "regionalTextValue misreads");
     } catch (const Fault& fault) {
         const bool pastRange = std::fabs(rounded) >= 1.79e308; // 15 digits may round past the top
         check(fault.kind() == Overflow && pastRange, "reading it back faulted");

@@ -64,9 +64,9 @@ TEST_F(Host, FaultsAreReportedAndOtherExceptionsAreProgrammingErrors) {
     // what the handler wrote before stays, and the window with it.
     // clang-format off
     const struct { const char* name; std::function<void(TestWindow&)> raise; const char* error; const char* message; } rows[] = {
-        {"type mismatch",        [](TestWindow&) { raise(FaultKind::TypeMismatch); },     "", "El valor ingresado no es un número válido."},
-        {"overflow",             [](TestWindow&) { raise(FaultKind::Overflow); },         "", "El número está fuera del rango admitido."},
-        {"arithmetic",           [](TestWindow&) { raise(FaultKind::Arithmetic); },       "", "La operación no tiene un resultado válido."},
+        {"type mismatch",        [](TestWindow&) { raiseFault(FaultKind::TypeMismatch); },     "", "El valor ingresado no es un número válido."},
+        {"overflow",             [](TestWindow&) { raiseFault(FaultKind::Overflow); },         "", "El número está fuera del rango admitido."},
+        {"arithmetic",           [](TestWindow&) { raiseFault(FaultKind::Arithmetic); },       "", "La operación no tiene un resultado válido."},
         {"a standard exception", [](TestWindow&) { throw std::out_of_range("historia llena"); }, "historia llena", ""},
         {"not a std::exception", [](TestWindow&) { throw 7; },                           "not a std::exception", ""},
         {"out of memory",        [](TestWindow&) { throw std::bad_alloc(); },            "", "El número está fuera del rango admitido."},
