@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -61,6 +62,32 @@ TEST(IntegerTools, DivisorSumsAndPrimality) {
         EXPECT_EQ(sumarDivisores(n, Change{n, row.at, row.to}), row.sum);
         n = row.n;
         EXPECT_EQ(esPrimo(n, Change{n, row.at, row.to}), row.prime);
+    }
+}
+
+// Each loop asks its yield for the steps it then takes, as the host counts them down to place its
+// event passes: granting all that is asked, the steps asked add up to the steps taken.
+TEST(IntegerTools, LoopsAskForTheStepsTheyTake) {
+    std::int32_t asked = 0;
+    const auto grant = [&](std::int32_t steps) {
+        asked += steps;
+        return steps;
+    };
+    const auto primeClick = [&](Integer c) { buscarPrimo(c, grant); };
+    const auto nada = [](Integer) {};
+    const auto perfectClick = [&](Integer c) { buscarPerfecto(c, grant, nada, nada); };
+    // clang-format off
+    const struct { const char* name; std::function<void()> run; std::int32_t steps; } rows[] = {
+        {"49 prime? 1 to 7, its root", [&] { esPrimo(49, grant); }, 7},
+        {"sum of 28: 1 to 27", [&] { sumarDivisores(28, grant); }, 27},
+        {"prime click 1999 to 2003: 4 x (1 + 44)", [&] { primeClick(1999); }, 180},
+        {"perfect click 1 to 6: 6 + 1 + 1 + 2 + 3 + 4 + 5", [&] { perfectClick(1); }, 22},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        asked = 0;
+        row.run();
+        EXPECT_EQ(asked, row.steps) << row.name;
     }
 }
 
