@@ -22,15 +22,19 @@
 
 namespace {
 
-template <class W> bool save(ordevix::FormHost& host, const QDir& dir) {
-    W& window = host.form<W>();
+bool save(ordevix::FormHost& host, ordevix::Form& window, const QDir& dir, const QString& name) {
     host.Show(window);
     QApplication::processEvents();
-    const QString file = dir.filePath(window.objectName() + QStringLiteral(".png"));
+    const QString file = dir.filePath(name + QStringLiteral(".png"));
     const bool ok = window.grab().save(file);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
     host.Hide(window);
     return ok;
+}
+
+template <class W> bool save(ordevix::FormHost& host, const QDir& dir) {
+    W& window = host.form<W>();
+    return save(host, window, dir, window.objectName());
 }
 
 // A dark colour scheme of the kind a desktop hands to its programs.
@@ -40,23 +44,12 @@ QPalette darkPalette() {
     dark.setColor(QPalette::Window, window);
     dark.setColor(QPalette::Button, window);
     dark.setColor(QPalette::Base, base);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(role, text);
     dark.setColor(QPalette::Disabled, QPalette::Base, window);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, text);
         dark.setColor(QPalette::Disabled, role, QColor(0x5c, 0x61, 0x66));
+    }
     return dark;
-}
-
-bool saveAutomatic(ordevix::FormHost& host, const QDir& dir, const QString& name) {
-    auto& window = host.form<ordevix::frmPerfectos>();
-    host.Show(window);
-    QApplication::processEvents();
-    const QString file = dir.filePath(name + QStringLiteral(".png"));
-    const bool ok = window.grab().save(file);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
-    host.Hide(window);
-    return ok;
 }
 
 } // namespace
@@ -83,8 +76,8 @@ int main(int argc, char* argv[]) {
     host.Show(perfectos); // a hidden window takes no clicks
     qobject_cast<QAbstractButton*>(perfectos.control("Check1"))->click();
     qobject_cast<QAbstractButton*>(perfectos.control("Command1"))->click();
-    const bool automatic = saveAutomatic(host, dir, QStringLiteral("frmPerfectos-automatico"));
+    const bool automatic = save(host, perfectos, dir, QStringLiteral("frmPerfectos-automatico"));
     QApplication::setPalette(darkPalette());
-    const bool dark = saveAutomatic(host, dir, QStringLiteral("frmPerfectos-automatico-oscuro"));
+    const bool dark = save(host, perfectos, dir, QStringLiteral("frmPerfectos-automatico-oscuro"));
     return ok && automatic && dark ? 0 : 1;
 }

@@ -96,7 +96,6 @@ protected:
 
 private:
     void build();
-    void buildControls();
     // How many handlers a button, check box or menu item has.
     int handlerCount(const char* name) const;
     // The control `name` as a widget of type T; a WiringError if it is none.

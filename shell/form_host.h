@@ -35,11 +35,8 @@ public:
     // ignored, so a held Enter key cannot exhaust the stack.
     static constexpr int kMaxNesting = 16;
 
-    // Steps between two looks at the clock: under a millisecond of the loops
-    // that take one step a call, a few nanoseconds each, and a few dozen
-    // candidates of a divisor search, whose steps come by the thousand, so the
-    // clock costs little; and the least time between two event passes, so input
-    // waits at most a few milliseconds.
+    // Steps between two looks at the clock, well under a millisecond of any loop;
+    // and the least time between two event passes, so input waits a few milliseconds.
     static constexpr std::int32_t kDefaultStride = 262144;
     static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
@@ -61,7 +58,7 @@ public:
         auto window = std::make_unique<W>(*this);
         window->checkWiring();
         W& made = *window;
-        adopt(type, std::move(window));
+        windows_.push_back({type, std::move(window)});
         return made;
     }
     // Every window built so far, in order of creation.
@@ -106,7 +103,7 @@ public:
     const RegionalSettings& regional() const { return regional_; }
     void setRegional(const RegionalSettings& regional) { regional_ = regional; }
 
-    // --- seams for tests and the benchmark ---
+    // Seams for tests and the benchmark.
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setEndHook(std::function<void()> hook) { endHook_ = std::move(hook); }
     // Takes the what() of an exception from a handler that is not one of the
@@ -128,7 +125,6 @@ private:
     };
 
     Form* find(std::type_index type) const;
-    void adopt(std::type_index type, std::unique_ptr<Form> window);
     void pump();
     void showMessage(const QString& prompt);
     void reportFault(FaultKind kind);

@@ -33,7 +33,6 @@ public:
     // The printed numbers, one per line in the order printed, without the
     // blanks of the print form: what "Copiar" puts on the clipboard.
     QString numbers() const;
-    // Puts the printed numbers on the clipboard.
     void copy();
 
 protected:
