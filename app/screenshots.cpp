@@ -22,19 +22,16 @@
 
 namespace {
 
-bool save(ordevix::FormHost& host, ordevix::Form& window, const QDir& dir, const QString& name) {
+// The window on the screen, saved as NAME.png, by default its own name.
+bool save(ordevix::FormHost& host, ordevix::Form& window, const QDir& dir, QString name = {}) {
     host.Show(window);
     QApplication::processEvents();
-    const QString file = dir.filePath(name + QStringLiteral(".png"));
+    const QString file =
+        dir.filePath((name.isEmpty() ? window.objectName() : name) + QStringLiteral(".png"));
     const bool ok = window.grab().save(file);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
     host.Hide(window);
     return ok;
-}
-
-template <class W> bool save(ordevix::FormHost& host, const QDir& dir) {
-    W& window = host.form<W>();
-    return save(host, window, dir, window.objectName());
 }
 
 // A dark colour scheme of the kind a desktop hands to its programs.
@@ -67,10 +64,11 @@ int main(int argc, char* argv[]) {
     using namespace ordevix;
     FormHost host;
     host.setStartForm<frmIndex>();
-    const bool ok = save<frmIndex>(host, dir) && save<frmCalculadora>(host, dir) &&
-                    save<frmFactoreo>(host, dir) && save<frmEsDivisible>(host, dir) &&
-                    save<frmPrimos>(host, dir) && save<frmPerfectos>(host, dir) &&
-                    save<frmAmigos>(host, dir) && save<frmCuadraticas>(host, dir);
+    const bool ok =
+        save(host, host.form<frmIndex>(), dir) && save(host, host.form<frmCalculadora>(), dir) &&
+        save(host, host.form<frmFactoreo>(), dir) && save(host, host.form<frmEsDivisible>(), dir) &&
+        save(host, host.form<frmPrimos>(), dir) && save(host, host.form<frmPerfectos>(), dir) &&
+        save(host, host.form<frmAmigos>(), dir) && save(host, host.form<frmCuadraticas>(), dir);
     // "Automático" ticked and "Calcular" clicked: the first perfect number, 6.
     auto& perfectos = host.form<frmPerfectos>();
     host.Show(perfectos); // a hidden window takes no clicks

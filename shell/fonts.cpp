@@ -12,11 +12,9 @@ namespace ordevix {
 
 namespace {
 
-// Asking for the first installed stand-in by its own name selects the same face
-// as the substitution would, but spares Qt the fontconfig fallback search it
-// makes at once for every substituted face (about 1 ms for the main menu's faces
-// at start-up). Resolved once per face, and only once the stand-ins are
-// registered: the first face asked for registers them.
+// The first installed stand-in, asked for by its own name: the face the
+// substitution would give, without Qt's fontconfig fallback search (about 1 ms
+// at start-up). Resolved once per face; the first face asked for registers them.
 QString installedFamily(const char* face) {
     static std::map<std::string, QString, std::less<>> resolved = [] {
         // The stored face names are rarely installed on Linux; these Debian faces

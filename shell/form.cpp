@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -57,8 +56,6 @@ Form::Form(FormHost& host, const FormDescription& description)
       host_(host), description_(description) {
     build();
 }
-
-Form::~Form() = default;
 
 void Form::build() {
     setObjectName(QString::fromUtf8(description_.name));
@@ -129,11 +126,11 @@ void Form::setText(const char* textBox, const Text& text) {
 }
 
 Text Form::caption(const char* label) const {
-    return checked<QLabel>(label, "label")->text().toStdU16String();
+    return checked<CaptionLabel>(label, "label")->caption();
 }
 
 void Form::setCaption(const char* label, const Text& caption) {
-    checked<QLabel>(label, "label")->setText(QString::fromStdU16String(caption));
+    checked<CaptionLabel>(label, "label")->setCaption(caption);
 }
 
 bool Form::enabled(const char* textBox) const {

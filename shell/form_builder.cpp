@@ -21,6 +21,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ordevix {
@@ -104,9 +105,9 @@ QColor readableDisabledText(const QPalette& palette) {
 }
 
 // Recoloured whenever its palette changes, as it does with the colour scheme.
-class AnswerBox : public QLineEdit {
+class ReadableTextBox : public QLineEdit {
 public:
-    explicit AnswerBox(QWidget* parent) : QLineEdit(parent) { applyReadableGrey(); }
+    explicit ReadableTextBox(QWidget* parent) : QLineEdit(parent) { applyReadableGrey(); }
 
 protected:
     void changeEvent(QEvent* event) override {
@@ -128,7 +129,7 @@ private:
 };
 
 QWidget* buildTextBox(const Control& c, const QString& text, QWidget* surface) {
-    auto* edit = new AnswerBox(surface);
+    auto* edit = new ReadableTextBox(surface);
     // Text boxes have no length limit: a long pasted text reaches the
     // conversions whole, which then read its leading number or refuse it.
     edit->setMaxLength(std::numeric_limits<int>::max());
@@ -148,19 +149,11 @@ QWidget* buildButton(const Control& c, const QString& caption, QWidget* surface)
     return button;
 }
 
-QWidget* buildLabel(const QString& caption, QWidget* surface) {
-    auto* label = new QLabel(caption, surface);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QWidget* buildWidget(const Control& c, QWidget* surface) {
     const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
     switch (c.kind) {
     case Kind::Label:
-        return buildLabel(caption, surface);
+        return new CaptionLabel(caption.toStdU16String(), surface);
     case Kind::TextBox:
         return buildTextBox(c, caption, surface);
     case Kind::CommandButton:
@@ -172,6 +165,24 @@ QWidget* buildWidget(const Control& c, QWidget* surface) {
 }
 
 } // namespace
+
+CaptionLabel::CaptionLabel(const Text& caption, QWidget* parent)
+    : QLabel(QString::fromStdU16String(caption), parent), caption_(caption) {
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void CaptionLabel::setCaption(const Text& caption) {
+    caption_ = caption;
+    if (!std::exchange(showQueued_, true))
+        QMetaObject::invokeMethod(this, &CaptionLabel::showCaption, Qt::QueuedConnection);
+}
+
+void CaptionLabel::showCaption() {
+    showQueued_ = false;
+    setText(QString::fromStdU16String(caption_));
+}
 
 QWidget* buildControl(const Control& c, QWidget* surface) {
     QWidget* widget = buildWidget(c, surface);

@@ -90,10 +90,6 @@ std::vector<Form*> FormHost::forms() const {
     return built;
 }
 
-Form& FormHost::startForm() {
-    return startForm_();
-}
-
 void FormHost::Show(Form& form) {
     // Shown for the first time: to its start-up position, the focus in its first control.
     if (!form.shownBefore()) {
@@ -126,10 +122,6 @@ void FormHost::End() {
     else
         QCoreApplication::exit(0);
     throw EndRequest{};
-}
-
-void FormHost::MsgBox(const Text& prompt) {
-    showMessage(QString::fromStdU16String(prompt));
 }
 
 void FormHost::showMessage(const QString& prompt) {

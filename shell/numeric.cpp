@@ -57,9 +57,8 @@ public:
 
 private:
     void skip() {
-        while (skipBlanks_ && pos_ < end_ &&
-               (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n' ||
-                text_[pos_] == u'\r'))
+        constexpr std::u16string_view kBlanks = u" \t\n\r";
+        while (skipBlanks_ && pos_ < end_ && kBlanks.find(text_[pos_]) != kBlanks.npos)
             ++pos_;
     }
 
