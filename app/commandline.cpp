@@ -31,10 +31,6 @@ constexpr std::string_view kQtOptionsWithValue[] = {
     "-style",           "-stylesheet"};
 constexpr std::string_view kQtFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
 
-template <std::size_t N> bool among(std::string_view word, const std::string_view (&list)[N]) {
-    return std::find(std::begin(list), std::end(list), word) != std::end(list);
-}
-
 int refuse(std::ostream& err, std::string_view why, std::string_view word) {
     err << "ordevix: " << why << ": «" << word << "»\n" << kUsage;
     return kUsageError;
@@ -54,9 +50,9 @@ std::optional<int> answerCommandLine(std::span<const char* const> args, std::ost
             out << kVersion;
             return 0;
         }
-        if (among(word, kQtFlags))
+        if (std::ranges::count(kQtFlags, word))
             continue;
-        if (among(word, kQtOptionsWithValue)) {
+        if (std::ranges::count(kQtOptionsWithValue, word)) {
             if (++k == args.size())
                 return refuse(err, "falta el valor de la opción", word);
             continue;

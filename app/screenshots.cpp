@@ -22,11 +22,12 @@
 
 namespace {
 
-template <class W> bool save(ordevix::FormHost& host, const QDir& dir) {
-    W& window = host.form<W>();
+// The window on the screen, saved as NAME.png, by default its own name.
+bool save(ordevix::FormHost& host, ordevix::Form& window, const QDir& dir, QString name = {}) {
     host.Show(window);
     QApplication::processEvents();
-    const QString file = dir.filePath(window.objectName() + QStringLiteral(".png"));
+    const QString file =
+        dir.filePath((name.isEmpty() ? window.objectName() : name) + QStringLiteral(".png"));
     const bool ok = window.grab().save(file);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
     host.Hide(window);
@@ -40,23 +41,12 @@ QPalette darkPalette() {
     dark.setColor(QPalette::Window, window);
     dark.setColor(QPalette::Button, window);
     dark.setColor(QPalette::Base, base);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(role, text);
     dark.setColor(QPalette::Disabled, QPalette::Base, window);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, text);
         dark.setColor(QPalette::Disabled, role, QColor(0x5c, 0x61, 0x66));
+    }
     return dark;
-}
-
-bool saveAutomatic(ordevix::FormHost& host, const QDir& dir, const QString& name) {
-    auto& window = host.form<ordevix::frmPerfectos>();
-    host.Show(window);
-    QApplication::processEvents();
-    const QString file = dir.filePath(name + QStringLiteral(".png"));
-    const bool ok = window.grab().save(file);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
-    host.Hide(window);
-    return ok;
 }
 
 } // namespace
@@ -74,17 +64,18 @@ int main(int argc, char* argv[]) {
     using namespace ordevix;
     FormHost host;
     host.setStartForm<frmIndex>();
-    const bool ok = save<frmIndex>(host, dir) && save<frmCalculadora>(host, dir) &&
-                    save<frmFactoreo>(host, dir) && save<frmEsDivisible>(host, dir) &&
-                    save<frmPrimos>(host, dir) && save<frmPerfectos>(host, dir) &&
-                    save<frmAmigos>(host, dir) && save<frmCuadraticas>(host, dir);
+    const bool ok =
+        save(host, host.form<frmIndex>(), dir) && save(host, host.form<frmCalculadora>(), dir) &&
+        save(host, host.form<frmFactoreo>(), dir) && save(host, host.form<frmEsDivisible>(), dir) &&
+        save(host, host.form<frmPrimos>(), dir) && save(host, host.form<frmPerfectos>(), dir) &&
+        save(host, host.form<frmAmigos>(), dir) && save(host, host.form<frmCuadraticas>(), dir);
     // "Automático" ticked and "Calcular" clicked: the first perfect number, 6.
     auto& perfectos = host.form<frmPerfectos>();
     host.Show(perfectos); // a hidden window takes no clicks
     qobject_cast<QAbstractButton*>(perfectos.control("Check1"))->click();
     qobject_cast<QAbstractButton*>(perfectos.control("Command1"))->click();
-    const bool automatic = saveAutomatic(host, dir, QStringLiteral("frmPerfectos-automatico"));
+    const bool automatic = save(host, perfectos, dir, QStringLiteral("frmPerfectos-automatico"));
     QApplication::setPalette(darkPalette());
-    const bool dark = saveAutomatic(host, dir, QStringLiteral("frmPerfectos-automatico-oscuro"));
+    const bool dark = save(host, perfectos, dir, QStringLiteral("frmPerfectos-automatico-oscuro"));
     return ok && automatic && dark ? 0 : 1;
 }

@@ -12,31 +12,21 @@ namespace ordevix {
 
 namespace {
 
-// Registers the stand-ins with Qt's font substitution table.
-void installFontStandIns() {
-    // The stored face names are rarely installed on Linux; these Debian faces
-    // stand in (Liberation is metric-compatible with Times New Roman).
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Times New Roman"),
-        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Technical"),
-        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Lucida Console"),
-        {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-}
-
-// Asking for the first installed stand-in by its own name selects the same face
-// as the substitution would, but spares Qt the fontconfig fallback search it
-// makes at once for every substituted face (about 1 ms for the main menu's faces
-// at start-up). Resolved once per face, and only once the stand-ins are
-// registered: the first face asked for registers them.
+// The first installed stand-in, asked for by its own name: the face the
+// substitution would give, without Qt's fontconfig fallback search (about 1 ms
+// at start-up). Resolved once per face; the first face asked for registers them.
 QString installedFamily(const char* face) {
     static std::map<std::string, QString, std::less<>> resolved = [] {
-        installFontStandIns();
+        // The stored face names are rarely installed on Linux; these Debian faces
+        // stand in (Liberation is metric-compatible with Times New Roman).
+        const char* const standIns[][3] = {
+            {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"},
+            {"Times New Roman", "Liberation Serif", "DejaVu Serif"},
+            {"Technical", "DejaVu Sans Condensed", "DejaVu Sans"},
+            {"Lucida Console", "Liberation Mono", "DejaVu Sans Mono"}};
+        for (const auto& [face, first, second] : standIns)
+            QFont::insertSubstitutions(QString::fromUtf8(face),
+                                       {QString::fromUtf8(first), QString::fromUtf8(second)});
         return std::map<std::string, QString, std::less<>>();
     }();
     if (const auto it = resolved.find(face); it != resolved.end())

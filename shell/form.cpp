@@ -23,15 +23,6 @@ namespace ordevix {
 
 namespace {
 
-// The frame is fixed: the window takes exactly the size of its client area.
-QVBoxLayout* fixedLayout(QWidget* window) {
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    return layout;
-}
-
 PrintSurface* buildSurface(const FormDescription& description, QWidget* window) {
     auto* surface = new PrintSurface(window);
     surface->setObjectName(QStringLiteral("surface"));
@@ -66,8 +57,6 @@ Form::Form(FormHost& host, const FormDescription& description)
     build();
 }
 
-Form::~Form() = default;
-
 void Form::build() {
     setObjectName(QString::fromUtf8(description_.name));
     setWindowTitle(QString::fromUtf8(description_.caption));
@@ -75,16 +64,15 @@ void Form::build() {
     if (description_.icon)
         setWindowIcon(iconNamed(description_.icon));
 
-    QVBoxLayout* layout = fixedLayout(this);
+    // The frame is fixed: the window takes exactly the size of its client area.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     surface_ = buildSurface(description_, this);
     if (!description_.menu.empty())
         layout->setMenuBar(buildMenuBar(description_.menu, this));
     layout->addWidget(surface_);
-    buildControls();
-    orderTabs(description_.controls, surface_);
-}
-
-void Form::buildControls() {
     for (const Control& c : description_.controls) {
         QWidget* widget = buildControl(c, surface_);
         named_.emplace_back(c.name, widget);
@@ -93,15 +81,13 @@ void Form::buildControls() {
         if (c.roles & kCancel)
             cancelButton_ = qobject_cast<QAbstractButton*>(widget);
     }
+    orderTabs(description_.controls, surface_);
 }
 
 QWidget* Form::control(const char* name) const {
     // The handlers pass the very literals of the window's table, as a rule.
     for (const auto& [controlName, widget] : named_)
-        if (controlName == name)
-            return widget;
-    for (const auto& [controlName, widget] : named_)
-        if (std::strcmp(controlName, name) == 0)
+        if (controlName == name || std::strcmp(controlName, name) == 0)
             return widget;
     return nullptr;
 }
@@ -254,28 +240,18 @@ void Form::checkWiring() const {
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    QAbstractButton* target = nullptr;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // A focused button takes Enter; otherwise the default button, if any.
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QAbstractButton* target = focused ? focused : defaultButton_;
-        if (target && target->isEnabled()) {
-            target->click();
-            return;
-        }
-        break;
+        target = focused ? focused : defaultButton_;
+    } else if (event->key() == Qt::Key_Escape) {
+        target = cancelButton_;
     }
-    case Qt::Key_Escape:
-        if (cancelButton_ && cancelButton_->isEnabled()) {
-            cancelButton_->click();
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
+    if (target && target->isEnabled())
+        target->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -26,15 +26,12 @@ namespace ordevix {
 
 class PrintSurface;
 
-// The window icon drawn as resources/icons/NAME.svg, compiled in as PNGs at every
-// size a desktop asks for (scripts/icons.sh renders them), so that the program
-// never loads Qt's SVG icon engine.
+// resources/icons/NAME.svg, compiled in as PNGs at every size a desktop asks for
+// (scripts/icons.sh renders them), so the program never loads Qt's SVG engine.
 QIcon iconNamed(const char* name);
 
-// A window wired wrongly: a handler bound to a name its table lacks, or bound
-// twice, a control read as the wrong kind, a button left without a handler.
-// Bindings are made in the window's constructor, so a wrongly wired window
-// fails as it is built, not later as a dead key.
+// A handler bound to a name its table lacks or bound twice, a control read as the
+// wrong kind, a button left without a handler: found as the window is built.
 class WiringError : public std::logic_error {
 public:
     using std::logic_error::logic_error;
@@ -47,7 +44,6 @@ public:
 class Form : public QWidget {
 public:
     Form(FormHost& host, const FormDescription& description);
-    ~Form() override;
 
     const FormDescription& description() const { return description_; }
     FormHost& host() const { return host_; }
@@ -96,7 +92,6 @@ protected:
 
 private:
     void build();
-    void buildControls();
     // How many handlers a button, check box or menu item has.
     int handlerCount(const char* name) const;
     // The control `name` as a widget of type T; a WiringError if it is none.

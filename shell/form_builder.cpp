@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ordevix {
@@ -45,11 +47,6 @@ protected:
     }
 };
 
-QRect twipsRect(const Control& c) {
-    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
-            twipsToPixels(c.height)};
-}
-
 // Pixels of a push button's width that its frame and padding keep from the caption.
 constexpr int kButtonCaptionInset = 8;
 
@@ -58,49 +55,31 @@ QString fitCaption(const QString& caption, const QFont& font, int width) {
     const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '));
     if (blank < 0)
         return caption;
-    const QFontMetrics metrics(font);
-    const int room = width - kButtonCaptionInset;
-    QString plain = caption;
-    plain.remove(QLatin1Char('&'));
-    if (metrics.horizontalAdvance(plain) <= room)
+    const QString plain = QString(caption).remove(QLatin1Char('&'));
+    if (QFontMetrics(font).horizontalAdvance(plain) <= width - kButtonCaptionInset)
         return caption;
     return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
 }
 
-// A disabled text box is drawn greyed, but the number an automatic search
-// writes into it is the answer the user waits for: its grey is darkened (or,
-// on a dark colour scheme, lightened) toward the normal text colour just
-// enough for the drawn digits to stand at least 4.5:1 against the box, the
-// least contrast for readable text. It follows the colour scheme whenever the
-// scheme changes.
-// The digits of the answer are thin strokes whose smoothed edges never reach
-// their full colour at the window's 8-point size: a colour of 7:1 is drawn with
-// darkest pixels of about 5:1 against the box, and 4.5:1 would leave them at 3.5
-// (frmPerfectos-automatico.png of ordevix-screenshots).
+// A disabled text box is drawn greyed, but an automatic search writes its
+// answer there: the grey is moved toward the normal text colour just enough to
+// stand 7:1 against the box, following the colour scheme. 7 rather than the
+// usual 4.5, because the smoothed edges of the thin 8-point digits never reach
+// their full colour: 7:1 is drawn with darkest pixels of about 5:1.
 constexpr double kLeastContrast = 7.0;
 
-// Relative luminance of an sRGB colour, 0 for black to 1 for white.
-double luminance(const QColor& colour) {
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+double luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
-QColor mix(const QColor& from, const QColor& to, double t) {
-    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
-                            float(from.greenF() + (to.greenF() - from.greenF()) * t),
-                            float(from.blueF() + (to.blueF() - from.blueF()) * t));
-}
-
-// From 1 (the same colour) to 21 (black on white).
 double contrastRatio(const QColor& a, const QColor& b) {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The colour a disabled text box of this palette writes its text in.
 QColor readableDisabledText(const QPalette& palette) {
     const QColor back = palette.color(QPalette::Disabled, QPalette::Base);
     const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
@@ -110,57 +89,53 @@ QColor readableDisabledText(const QPalette& palette) {
     if (contrastRatio(toward, back) < kLeastContrast)
         toward =
             contrastRatio(Qt::black, back) > contrastRatio(Qt::white, back) ? Qt::black : Qt::white;
-    // The least step toward it that is readable: the text stays as grey as it can.
+    // The least readable step toward it, so the text stays as grey as it can.
     constexpr int kSteps = 64;
     for (int step = 1; step < kSteps; ++step) {
-        const QColor candidate = mix(grey, toward, double(step) / kSteps);
+        const auto mix = [t = double(step) / kSteps](float from, float to) {
+            return float(from + (to - from) * t);
+        };
+        const QColor candidate =
+            QColor::fromRgbF(mix(grey.redF(), toward.redF()), mix(grey.greenF(), toward.greenF()),
+                             mix(grey.blueF(), toward.blueF()));
         if (contrastRatio(candidate, back) >= kLeastContrast)
             return candidate;
     }
     return toward;
 }
 
-// Sets the colour again whenever the box's palette changes, which it does when
-// the colour scheme does; setting it raises one more change, which finds the
-// colour already right.
-class DisabledTextWatch : public QObject {
+// Recoloured whenever its palette changes, as it does with the colour scheme.
+class ReadableTextBox : public QLineEdit {
 public:
-    explicit DisabledTextWatch(QLineEdit* box) : QObject(box), box_(box) {
-        box->installEventFilter(this);
-        apply();
-    }
+    explicit ReadableTextBox(QWidget* parent) : QLineEdit(parent) { applyReadableGrey(); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::PaletteChange)
-            apply();
-        return false;
+            applyReadableGrey();
+        QLineEdit::changeEvent(event);
     }
 
 private:
-    void apply() {
-        // From the scheme itself: the box's own palette holds the colour set before.
-        const QColor readable = readableDisabledText(QApplication::palette(box_));
-        QPalette palette = box_->palette();
-        if (palette.color(QPalette::Disabled, QPalette::Text) == readable)
+    void applyReadableGrey() {
+        // From the scheme: the box's own palette holds the colour set before.
+        const QColor readable = readableDisabledText(QApplication::palette(this));
+        if (palette().color(QPalette::Disabled, QPalette::Text) == readable)
             return;
-        palette.setColor(QPalette::Disabled, QPalette::Text, readable);
-        box_->setPalette(palette);
+        QPalette readablePalette = palette();
+        readablePalette.setColor(QPalette::Disabled, QPalette::Text, readable);
+        setPalette(readablePalette);
     }
-
-    QLineEdit* box_;
 };
 
 QWidget* buildTextBox(const Control& c, const QString& text, QWidget* surface) {
-    auto* edit = new QLineEdit(surface);
+    auto* edit = new ReadableTextBox(surface);
     // Text boxes have no length limit: a long pasted text reaches the
     // conversions whole, which then read its leading number or refuse it.
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(text);
     if (c.accessibleName)
         edit->setAccessibleName(QString::fromUtf8(c.accessibleName));
-    // An automatic search writes its answer into a disabled box.
-    new DisabledTextWatch(edit);
     return edit;
 }
 
@@ -200,10 +175,8 @@ CaptionLabel::CaptionLabel(const Text& caption, QWidget* parent)
 
 void CaptionLabel::setCaption(const Text& caption) {
     caption_ = caption;
-    if (!showQueued_) {
-        showQueued_ = true;
+    if (!std::exchange(showQueued_, true))
         QMetaObject::invokeMethod(this, &CaptionLabel::showCaption, Qt::QueuedConnection);
-    }
 }
 
 void CaptionLabel::showCaption() {
@@ -214,7 +187,8 @@ void CaptionLabel::showCaption() {
 QWidget* buildControl(const Control& c, QWidget* surface) {
     QWidget* widget = buildWidget(c, surface);
     widget->setObjectName(QString::fromUtf8(c.name));
-    widget->setGeometry(twipsRect(c));
+    widget->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+                        twipsToPixels(c.height));
     if (c.font.face)
         widget->setFont(makeFont(c.font));
     if (c.toolTip)

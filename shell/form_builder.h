@@ -15,9 +15,8 @@ class QWidget;
 namespace ordevix {
 
 // A label's caption. A write stores the text, and the label shows the last one
-// at the next pass of the event loop, as every property write reaches the
-// screen: a search's progress caption, written for every candidate, then costs
-// a copy of its text rather than a relayout of the label.
+// at the next pass of the event loop: a search's progress caption then costs a
+// copy of its text rather than a relayout of the label.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 

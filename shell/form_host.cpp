@@ -8,8 +8,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QWindow>
 #include <QTranslator>
+#include <QWindow>
 #include <QtGlobal>
 
 namespace ordevix {
@@ -26,15 +26,6 @@ QString faultMessage(FaultKind kind) {
         break;
     }
     return QStringLiteral("La operación no tiene un resultado válido.");
-}
-
-// A window shown for the first time goes to its start-up position and gives the
-// focus to its first control.
-void placeForFirstShowing(Form& form) {
-    if (form.description().placement == Placement::Centred)
-        centreWithFrame(form);
-    if (QWidget* first = form.firstFocus())
-        first->setFocus(Qt::OtherFocusReason);
 }
 
 // The decimal and thousands separators of the user's regional settings.
@@ -64,7 +55,6 @@ void setUpApplication(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Ordevix"));
     // The installed desktop entry, so that a desktop can match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ordevix.ordevix"));
-    // The main menu's icon.
     QApplication::setWindowIcon(iconNamed("grafico"));
 }
 
@@ -93,10 +83,6 @@ Form* FormHost::find(std::type_index type) const {
     return nullptr;
 }
 
-void FormHost::adopt(std::type_index type, std::unique_ptr<Form> window) {
-    windows_.push_back({type, std::move(window)});
-}
-
 std::vector<Form*> FormHost::forms() const {
     std::vector<Form*> built;
     for (const Window& window : windows_)
@@ -104,14 +90,14 @@ std::vector<Form*> FormHost::forms() const {
     return built;
 }
 
-Form& FormHost::startForm() {
-    return startForm_();
-}
-
 void FormHost::Show(Form& form) {
+    // Shown for the first time: to its start-up position, the focus in its first control.
     if (!form.shownBefore()) {
         form.markShown();
-        placeForFirstShowing(form);
+        if (form.description().placement == Placement::Centred)
+            centreWithFrame(form);
+        if (QWidget* first = form.firstFocus())
+            first->setFocus(Qt::OtherFocusReason);
     }
     form.show();
     form.raise();
@@ -136,10 +122,6 @@ void FormHost::End() {
     else
         QCoreApplication::exit(0);
     throw EndRequest{};
-}
-
-void FormHost::MsgBox(const Text& prompt) {
-    showMessage(QString::fromStdU16String(prompt));
 }
 
 void FormHost::showMessage(const QString& prompt) {

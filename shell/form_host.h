@@ -28,18 +28,14 @@ struct EndRequest {};
 class FormHost {
 public:
     using Clock = std::chrono::steady_clock;
-    using MessageSink = std::function<void(const QString&)>;
-    using ProgrammingErrorSink = std::function<void(const QString& what)>;
+    using TextSink = std::function<void(const QString&)>;
 
     // A click that would start this many nested runs of one handler plus one is
     // ignored, so a held Enter key cannot exhaust the stack.
     static constexpr int kMaxNesting = 16;
 
-    // Steps between two looks at the clock: under a millisecond of the loops
-    // that take one step a call, a few nanoseconds each, and a few dozen
-    // candidates of a divisor search, whose steps come by the thousand, so the
-    // clock costs little; and the least time between two event passes, so input
-    // waits at most a few milliseconds.
+    // Steps between two looks at the clock, well under a millisecond of any loop;
+    // and the least time between two event passes, so input waits a few milliseconds.
     static constexpr std::int32_t kDefaultStride = 262144;
     static constexpr std::chrono::nanoseconds kDefaultInterval = std::chrono::milliseconds(2);
 
@@ -61,7 +57,7 @@ public:
         auto window = std::make_unique<W>(*this);
         window->checkWiring();
         W& made = *window;
-        adopt(type, std::move(window));
+        windows_.push_back({type, std::move(window)});
         return made;
     }
     // Every window built so far, in order of creation.
@@ -74,18 +70,17 @@ public:
         startForm_ = [this]() -> Form& { return form<W>(); };
     }
     bool hasStartForm() const { return static_cast<bool>(startForm_); }
-    Form& startForm();
+    Form& startForm() { return startForm_(); }
 
     void Show(Form& form);
     void Hide(Form& form);
     [[noreturn]] void End();
-    void MsgBox(const Text& prompt);
+    void MsgBox(const Text& prompt) { showMessage(QString::fromStdU16String(prompt)); }
 
-    // Called at the start of a step of the long loops: a countdown, then a clock
-    // check, and only when a few milliseconds have gone by a pass of the event
-    // loop. The loop says how many steps it would like to run; the answer is how
-    // many it may run before it must call again (at least this one), and those
-    // steps count down as if each had called: the pass comes at the same step.
+    // Called at the start of a step of the long loops: a countdown, a clock check,
+    // and a pass of the event loop once a few milliseconds have gone by. Answers
+    // how many of the `steps` wanted may run before the next call (at least one);
+    // they count down as if each had called, so the pass comes at the same step.
     std::int32_t DoEvents(std::int32_t steps = 1) {
         if (--countdown_ <= 0) [[unlikely]]
             pump();
@@ -106,16 +101,13 @@ public:
     const RegionalSettings& regional() const { return regional_; }
     void setRegional(const RegionalSettings& regional) { regional_ = regional; }
 
-    // --- seams for tests and the benchmark ---
-    void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+    // Seams for tests and the benchmark.
+    void setMessageSink(TextSink sink) { messageSink_ = std::move(sink); }
     void setEndHook(std::function<void()> hook) { endHook_ = std::move(hook); }
-    // Takes the what() of an exception from a handler that is not one of the
-    // program's faults. Without a sink it is logged and the user is told that the
-    // operation has no valid result, except a WiringError, which ends the program
-    // with its message: a wrongly wired window is not something to go on with.
-    void setProgrammingErrorSink(ProgrammingErrorSink sink) {
-        programmingErrorSink_ = std::move(sink);
-    }
+    // Takes the what() of a handler's exception that is not a fault. Without a
+    // sink it is logged and the user told the operation has no valid result; a
+    // WiringError ends the program with its message.
+    void setProgrammingErrorSink(TextSink sink) { programmingErrorSink_ = std::move(sink); }
     // stride: DoEvents calls between clock checks; interval: least time between passes.
     void setPumpPolicy(int stride, std::chrono::nanoseconds interval);
     // Called at every pass of the event loop that DoEvents makes, before it.
@@ -128,7 +120,6 @@ private:
     };
 
     Form* find(std::type_index type) const;
-    void adopt(std::type_index type, std::unique_ptr<Form> window);
     void pump();
     void showMessage(const QString& prompt);
     void reportFault(FaultKind kind);
@@ -138,8 +129,8 @@ private:
     std::function<Form&()> startForm_;
     std::unordered_map<const void*, int> nesting_;
     RegionalSettings regional_;
-    MessageSink messageSink_;
-    ProgrammingErrorSink programmingErrorSink_;
+    TextSink messageSink_;
+    TextSink programmingErrorSink_;
     std::function<void()> endHook_;
     std::function<void()> pumpProbe_;
     bool ended_ = false;

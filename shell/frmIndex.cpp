@@ -55,25 +55,6 @@ const FormDescription kDescription{"frmIndex",
 
 } // namespace
 
-frmIndex::frmIndex(FormHost& host) : Form(host, kDescription) {
-    onClick("Command1", &frmIndex::Command1_Click);
-    onClick("Command2", &frmIndex::Command2_Click);
-    onClick("Command3", &frmIndex::Command3_Click);
-    onClick("Command4", &frmIndex::Command4_Click);
-    onClick("Command5", &frmIndex::Command5_Click);
-    onClick("Command6", &frmIndex::Command6_Click);
-    onClick("Command7", &frmIndex::Command7_Click);
-    onClick("Command8", &frmIndex::Command8_Click);
-    onClick("mnuSalir", &frmIndex::mnuSalir_Click);
-    onClick("mnuCalculadora", &frmIndex::mnuCalculadora_Click);
-    onClick("mnuFactoreador", &frmIndex::mnuFactoreador_Click);
-    onClick("mnuPrimos", &frmIndex::mnuPrimos_Click);
-    onClick("mnuAmigos", &frmIndex::mnuAmigos_Click);
-    onClick("mnuEsDivisible", &frmIndex::mnuEsDivisible_Click);
-    onClick("mnuCuadraticas", &frmIndex::mnuCuadraticas_Click);
-    onClick("mnuPerfectos", &frmIndex::mnuPerfectos_Click);
-}
-
 template <class Tool> void frmIndex::hideThenShow() {
     host().Hide(*this);
     host().Show(host().form<Tool>());
@@ -84,53 +65,27 @@ template <class Tool> void frmIndex::showThenHide() {
     host().Hide(*this);
 }
 
-void frmIndex::Command1_Click() {
-    hideThenShow<frmCalculadora>();
-}
-void frmIndex::Command2_Click() {
-    hideThenShow<frmFactoreo>();
-}
-void frmIndex::Command3_Click() {
-    showThenHide<frmPrimos>();
-}
-void frmIndex::Command4_Click() {
-    showThenHide<frmAmigos>();
-}
-void frmIndex::Command5_Click() {
-    showThenHide<frmEsDivisible>();
-}
-void frmIndex::Command6_Click() {
-    showThenHide<frmCuadraticas>();
-}
-void frmIndex::Command7_Click() {
-    showThenHide<frmPerfectos>();
-}
-void frmIndex::Command8_Click() {
+void frmIndex::salir() {
     host().End();
 }
-void frmIndex::mnuSalir_Click() {
-    host().End();
-}
-void frmIndex::mnuCalculadora_Click() {
-    showThenHide<frmCalculadora>();
-}
-void frmIndex::mnuFactoreador_Click() {
-    showThenHide<frmFactoreo>();
-}
-void frmIndex::mnuPrimos_Click() {
-    showThenHide<frmPrimos>();
-}
-void frmIndex::mnuAmigos_Click() {
-    showThenHide<frmAmigos>();
-}
-void frmIndex::mnuEsDivisible_Click() {
-    showThenHide<frmEsDivisible>();
-}
-void frmIndex::mnuCuadraticas_Click() {
-    showThenHide<frmCuadraticas>();
-}
-void frmIndex::mnuPerfectos_Click() {
-    showThenHide<frmPerfectos>();
+
+frmIndex::frmIndex(FormHost& host) : Form(host, kDescription) {
+    onClick("Command1", &frmIndex::hideThenShow<frmCalculadora>);
+    onClick("Command2", &frmIndex::hideThenShow<frmFactoreo>);
+    onClick("Command3", &frmIndex::showThenHide<frmPrimos>);
+    onClick("Command4", &frmIndex::showThenHide<frmAmigos>);
+    onClick("Command5", &frmIndex::showThenHide<frmEsDivisible>);
+    onClick("Command6", &frmIndex::showThenHide<frmCuadraticas>);
+    onClick("Command7", &frmIndex::showThenHide<frmPerfectos>);
+    onClick("Command8", &frmIndex::salir);
+    onClick("mnuSalir", &frmIndex::salir);
+    onClick("mnuCalculadora", &frmIndex::showThenHide<frmCalculadora>);
+    onClick("mnuFactoreador", &frmIndex::showThenHide<frmFactoreo>);
+    onClick("mnuPrimos", &frmIndex::showThenHide<frmPrimos>);
+    onClick("mnuAmigos", &frmIndex::showThenHide<frmAmigos>);
+    onClick("mnuEsDivisible", &frmIndex::showThenHide<frmEsDivisible>);
+    onClick("mnuCuadraticas", &frmIndex::showThenHide<frmCuadraticas>);
+    onClick("mnuPerfectos", &frmIndex::showThenHide<frmPerfectos>);
 }
 
 } // namespace ordevix

@@ -33,9 +33,6 @@ namespace {
 bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
-bool isExponentMark(char16_t c) {
-    return c == u'E' || c == u'e';
-}
 bool isSign(char16_t c) {
     return c == u'+' || c == u'-';
 }
@@ -60,9 +57,8 @@ public:
 
 private:
     void skip() {
-        while (skipBlanks_ && pos_ < end_ &&
-               (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n' ||
-                text_[pos_] == u'\r'))
+        constexpr std::u16string_view kBlanks = u" \t\n\r";
+        while (skipBlanks_ && pos_ < end_ && kBlanks.find(text_[pos_]) != kBlanks.npos)
             ++pos_;
     }
 
@@ -117,7 +113,7 @@ bool scanDecimal(Cursor& cursor, const NumberSyntax& syntax, DecimalNumber& numb
 
     // "1E" or "1E+" without exponent digits ends the number before the E.
     const std::size_t beforeExponent = cursor.position();
-    if (!isExponentMark(cursor.peek()))
+    if (!(cursor.peek() == u'E' || cursor.peek() == u'e'))
         return true;
     cursor.advance();
     bool negativeExponent = false;
@@ -228,14 +224,6 @@ template <typename T> T roundToRange(Double x) {
     return static_cast<T>(rounded);
 }
 
-template <typename T> T divideWhole(T a, T b) {
-    if (b == 0)
-        raiseFault(FaultKind::Arithmetic);
-    if (a == std::numeric_limits<T>::min() && b == -1)
-        raiseFault(FaultKind::Overflow);
-    return static_cast<T>(a / b);
-}
-
 // A magnitude rounded to a number of significant digits: the digits without
 // trailing zeros, and the power of ten of the first one.
 struct Significant {
@@ -251,10 +239,9 @@ Significant roundSignificant(Double magnitude, int precision) {
     const std::string text(buffer, result.ptr);
     const std::size_t mark = text.find('e');
     Significant out;
-    for (std::size_t i = 0; i < mark; ++i) {
+    for (std::size_t i = 0; i < mark; ++i)
         if (text[i] != '.')
             out.digits.push_back(text[i]);
-    }
     out.digits.erase(out.digits.find_last_not_of('0') + 1);
     if (out.digits.empty())
         out.digits.push_back('0');
@@ -335,8 +322,6 @@ Text signedText(Double x, int precision, int lastPositional) {
 
 } // namespace
 
-// --- readers ---
-
 Double TextValue(const Text& text) {
     return readLeadingNumber(text, NumberSyntax{});
 }
@@ -366,8 +351,6 @@ Long TextToLong(const Text& text, const RegionalSettings& regional) {
     return RoundToLong(TextToDouble(text, regional));
 }
 
-// --- writers ---
-
 Text IntegerToText(Integer n) {
     // A search's progress caption writes one for every candidate: no detour
     // through a std::string.
@@ -396,8 +379,6 @@ Text NumberToSignedText(Double x) {
     return signedText(x, kDoubleDigits, kDoubleDigits - 1);
 }
 
-// --- numeric helpers ---
-
 Integer RoundToInteger(Double x) {
     return roundToRange<Integer>(x);
 }
@@ -409,11 +390,7 @@ Long RoundToLong(Double x) {
 Double RaisePower(Double x, Double y) {
     if (y == 0.0)
         return 1.0;
-    if (std::isnan(x) || std::isnan(y))
-        raiseFault(FaultKind::Arithmetic);
-    if (x == 0.0 && y < 0.0)
-        raiseFault(FaultKind::Arithmetic);
-    if (x < 0.0 && std::trunc(y) != y)
+    if (std::isnan(x) || std::isnan(y) || (x == 0.0 && y < 0.0) || (x < 0.0 && std::trunc(y) != y))
         raiseFault(FaultKind::Arithmetic);
     // The square root is correctly rounded, so perfect squares give exact roots;
     // "+ 0.0" keeps the root of a negative zero positive.
@@ -445,7 +422,11 @@ Single storeSingle(Double x) {
 }
 
 Long divideLong(Long a, Long b) {
-    return divideWhole(a, b);
+    if (b == 0)
+        raiseFault(FaultKind::Arithmetic);
+    if (a == std::numeric_limits<Long>::min() && b == -1)
+        raiseFault(FaultKind::Overflow);
+    return a / b;
 }
 
 } // namespace ordevix

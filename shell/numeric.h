@@ -46,7 +46,6 @@ struct RegionalSettings {
     static constexpr RegionalSettings comma() { return {u',', u'.'}; }
 };
 
-// --- readers ---
 Double TextValue(const Text& text);
 // TextValue that also takes the regional decimal separator as the decimal point.
 Double regionalTextValue(const Text& text, const RegionalSettings& regional);
@@ -54,7 +53,6 @@ Double TextToDouble(const Text& text, const RegionalSettings& regional);
 Integer TextToInteger(const Text& text, const RegionalSettings& regional);
 Long TextToLong(const Text& text, const RegionalSettings& regional);
 
-// --- writers ---
 // The writers take finite numbers only: every value the tools write has passed
 // the floating-point check, and an infinity or NaN is the arithmetic fault here too.
 Text IntegerToText(Integer n);
@@ -63,7 +61,6 @@ Text NumberToSignedText(Integer n);
 Text NumberToSignedText(Single x);
 Text NumberToSignedText(Double x);
 
-// --- numeric helpers ---
 Integer RoundToInteger(Double x);
 Long RoundToLong(Double x);
 Double RaisePower(Double x, Double y);

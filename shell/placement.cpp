@@ -13,14 +13,6 @@ namespace ordevix {
 
 namespace {
 
-// The screen of the window the user is working in, so that a tool opens on the
-// monitor of the main menu.
-QRect availableArea() {
-    const QWidget* active = QApplication::activeWindow();
-    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-
 // Where the top-left corner of the frame goes, for a client area of `client`.
 QPoint centredFrame(const QRect& area, const QSize& client, const QMargins& frame) {
     const QSize outer = client.grownBy(frame);
@@ -45,11 +37,6 @@ QMargins knownFrame(const FormHost& host) {
     return {};
 }
 
-QMargins platformFrame(const QWidget& window) {
-    const QWindow* handle = window.windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
-}
-
 // Watches a window from its first showing until its frame is known, and centres
 // it again if that frame is not the one it was placed with.
 class FrameWatch : public QObject {
@@ -61,25 +48,19 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Show:
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::WindowActivate:
-            check();
-            break;
-        case QEvent::Hide:
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Hide)
             finish();
-            break;
-        default:
-            break;
-        }
+        else if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
+                 type == QEvent::WindowActivate)
+            check();
         return false;
     }
 
 private:
     void check() {
-        const QMargins frame = platformFrame(window_);
+        const QWindow* handle = window_.windowHandle();
+        const QMargins frame = handle ? handle->frameMargins() : QMargins();
         // Zero margins: the window manager has not framed the window yet, or
         // there is none, and then the window already stands where it should.
         if (done_ || frame.isNull())
@@ -104,7 +85,11 @@ private:
 
 void centreWithFrame(Form& window) {
     const QMargins frameGuess = knownFrame(window.host());
-    const QRect area = availableArea();
+    // The screen of the window the user is working in, so that a tool opens on
+    // the monitor of the main menu.
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
     if (area.isEmpty())
         return;
     window.adjustSize();

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A window's client area: the controls lie on it and Print draws on it. Printed
-// lines are not part of what a window keeps, so hiding the window forgets them.
-// The printed numbers can be copied: its context menu offers "Copiar", and
-// Ctrl+C copies while the surface has the focus, which a click gives it once
-// there is something to copy.
+// A window's client area: the controls lie on it and Print draws on it; hiding
+// the window forgets the printed lines. Its context menu's "Copiar", and Ctrl+C
+// once a click has focused it, copy the printed numbers.
 #pragma once
 
 #include "shell/numeric.h"
@@ -33,7 +31,6 @@ public:
     // The printed numbers, one per line in the order printed, without the
     // blanks of the print form: what "Copiar" puts on the clipboard.
     QString numbers() const;
-    // Puts the printed numbers on the clipboard.
     void copy();
 
 protected:
