@@ -17,7 +17,8 @@ using enum FaultKind;
 TEST(IntegerTools, FactorListsEndWithOne) {
     // clang-format off
     const struct { const char* name; Integer n; std::vector<Integer> factors; } rows[] = {
-        {"12", 12, {2, 2, 3, 1}},
+        {"12",                      12,   {2, 2, 3, 1}},
+        {"a prime: itself, then 1", 7,    {7, 1}},
         {"9999, ending on a prime", 9999, {3, 3, 11, 101, 1}},
     };
     // clang-format on

@@ -82,10 +82,12 @@ protected:
     static void type(Form& form, const char* name, const QString& text) {
         qobject_cast<QLineEdit*>(form.control(name))->setText(text);
     }
-    // clang-format off
-    static QString textOf(Form& form, const char* name) { return QString::fromStdU16String(form.text(name)); }
-    static QString captionOf(Form& form, const char* name) { return QString::fromStdU16String(form.caption(name)); }
-    // clang-format on
+    static QString textOf(Form& form, const char* name) {
+        return QString::fromStdU16String(form.text(name));
+    }
+    static QString captionOf(Form& form, const char* name) {
+        return QString::fromStdU16String(form.caption(name));
+    }
     QString lastMessage() const { return messages.empty() ? QString() : messages.back(); }
 
     std::vector<QString> messages;
@@ -107,10 +109,14 @@ struct WindowEntry {
 
 // clang-format off
 inline constexpr WindowEntry kAllWindows[] = {
-    {"frmIndex", &buildWindow<frmIndex>},       {"frmCalculadora", &buildWindow<frmCalculadora>},
-    {"frmFactoreo", &buildWindow<frmFactoreo>}, {"frmEsDivisible", &buildWindow<frmEsDivisible>},
-    {"frmPrimos", &buildWindow<frmPrimos>},     {"frmPerfectos", &buildWindow<frmPerfectos>},
-    {"frmAmigos", &buildWindow<frmAmigos>},     {"frmCuadraticas", &buildWindow<frmCuadraticas>},
+    {"frmIndex",       &buildWindow<frmIndex>},
+    {"frmCalculadora", &buildWindow<frmCalculadora>},
+    {"frmFactoreo",    &buildWindow<frmFactoreo>},
+    {"frmEsDivisible", &buildWindow<frmEsDivisible>},
+    {"frmPrimos",      &buildWindow<frmPrimos>},
+    {"frmPerfectos",   &buildWindow<frmPerfectos>},
+    {"frmAmigos",      &buildWindow<frmAmigos>},
+    {"frmCuadraticas", &buildWindow<frmCuadraticas>},
 };
 // clang-format on
 
