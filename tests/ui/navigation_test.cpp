@@ -76,14 +76,10 @@ TEST_F(Navigation, EveryWayOutEndsTheProgramAndNothingRunsAfter) {
     // clang-format off
     const struct { const char* window; const char* way; } rows[] = {
         {"frmIndex",       "SALIR"},
-        {"frmIndex",       "Esc"},
         {"frmIndex",       "close"},
         {"frmIndex",       "F4"},
         {"frmCalculadora", "SALIR"},
-        {"frmCalculadora", "Esc"},
-        {"frmCalculadora", "close"},
         {"frmFactoreo",    "SALIR"},
-        {"frmFactoreo",    "Esc"},
         {"frmEsDivisible", "SALIR"},
         {"frmPrimos",      "Esc"},
         {"frmPerfectos",   "close"},

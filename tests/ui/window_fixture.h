@@ -1,7 +1,5 @@
-// Headless fixture for the window tests: a fresh program with its own host per
-// test, message boxes recorded instead of shown, End observed instead of exiting,
-// and any exception from a handler that is not one of the program's faults
-// failing the test; and every window of the program, for tests that go over all.
+// A fresh program per test, headless: messages and End recorded, and any exception
+// from a handler other than the program's faults failing the test.
 #pragma once
 
 #include "calculator/frmCalculadora.h"
@@ -35,9 +33,8 @@ protected:
     void SetUp() override { restart(); }
     void TearDown() override { host_.reset(); }
 
-    // A fresh program: a new host with no windows, nothing recorded, the real
-    // pump policy, the period's regional settings unless the system's are asked
-    // for. The old host and its windows go first.
+    // A new host with the real pump policy, and the period's regional settings
+    // unless the system's are asked for.
     void restart(bool systemSettings = false) {
         host_.reset();
         FormHost& h = host_.emplace();
