@@ -1,9 +1,6 @@
-// The program started as a user starts it, with the system's regional settings,
-// fonts and translations, computing through windows opened from its main menu.
-// ctest runs this suite under other languages, and scripts/environments.sh under
-// each system setting the program must survive; ORDEVIX_EXPECT_DECIMAL (comma or
-// period) states the decimal separator that the setting gives, else Qt's reading
-// of the system's settings decides.
+// The program with the system's settings, computing through windows opened from
+// its menu; run under other languages by ctest and scripts/environments.sh, with
+// ORDEVIX_EXPECT_DECIMAL (comma or period) stating the separator, else Qt decides.
 #include "window_fixture.h"
 
 #include <QLocale>
