@@ -22,14 +22,15 @@ static void check(bool holds, const char* contract) {
 }
 
 #ifdef ORDEVIX_FUZZ_READER
-// clang-format off
-constexpr Double (*kReaders[])(const Text&, const RegionalSettings&) = {
-    [](const Text& text, const RegionalSettings&) { return TextValue(text); }, regionalTextValue, TextToDouble,
-    [](const Text& text, const RegionalSettings& regional) { return Double(TextToInteger(text, regional)); },
-    [](const Text& text, const RegionalSettings& regional) { return Double(TextToLong(text, regional)); }};
+using Rs = RegionalSettings;
+constexpr Double (*kReaders[])(const Text&, const Rs&) = {
+    [](const Text& text, const Rs&) { return TextValue(text); }, regionalTextValue, TextToDouble,
+    [](const Text& text, const Rs& regional) { return Double(TextToInteger(text, regional)); },
+    [](const Text& text, const Rs& regional) { return Double(TextToLong(text, regional)); }};
 // ASCII bytes stay as they are; the others pick a character a number reader might accept.
-constexpr char16_t kWide[] = {u'\u00A0', u'\u2212', u'\uFF10', u'\uFF11', u'\u0660', u'\u0665', u'\u066B', u'\u202F', u'\u00B7', char16_t(0xD800), char16_t(0xDC00), u'\uFFFF', u'\u0000', u'\u3000'};
-// clang-format on
+constexpr char16_t kWide[] = {u'\u00A0',        u'\u2212', u'\uFF10', u'\uFF11', u'\u0660',
+                              u'\u0665',        u'\u066B', u'\u202F', u'\u00B7', char16_t(0xD800),
+                              char16_t(0xDC00), u'\uFFFF', u'\u0000', u'\u3000'};
 constexpr bool kMayReject = ORDEVIX_FUZZ_READER >= 2; // TextValue, regionalTextValue never do
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,7 +1,4 @@
-// The window tests run headless: the offscreen platform is chosen before the
-// application object exists, also when the test list is being discovered, unless
-// a platform is asked for (scripts/environments.sh runs the System suite on an X
-// display). Each test owns its form host (see window_fixture.h).
+// Headless unless a platform is asked for, also when the tests are being listed.
 #include <QApplication>
 
 #include <gtest/gtest.h>

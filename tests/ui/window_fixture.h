@@ -1,7 +1,5 @@
-// Headless fixture for the window tests: a fresh program with its own host per
-// test, message boxes recorded instead of shown, End observed instead of exiting,
-// and any exception from a handler that is not one of the program's faults
-// failing the test; and every window of the program, for tests that go over all.
+// A fresh program per test, headless: messages and End recorded, and any exception
+// from a handler other than the program's faults failing the test.
 #pragma once
 
 #include "calculator/frmCalculadora.h"
@@ -35,9 +33,8 @@ protected:
     void SetUp() override { restart(); }
     void TearDown() override { host_.reset(); }
 
-    // A fresh program: a new host with no windows, nothing recorded, the real
-    // pump policy, the period's regional settings unless the system's are asked
-    // for. The old host and its windows go first.
+    // A new host with the real pump policy, and the period's regional settings
+    // unless the system's are asked for.
     void restart(bool systemSettings = false) {
         host_.reset();
         FormHost& h = host_.emplace();
@@ -82,10 +79,12 @@ protected:
     static void type(Form& form, const char* name, const QString& text) {
         qobject_cast<QLineEdit*>(form.control(name))->setText(text);
     }
-    // clang-format off
-    static QString textOf(Form& form, const char* name) { return QString::fromStdU16String(form.text(name)); }
-    static QString captionOf(Form& form, const char* name) { return QString::fromStdU16String(form.caption(name)); }
-    // clang-format on
+    static QString textOf(Form& form, const char* name) {
+        return QString::fromStdU16String(form.text(name));
+    }
+    static QString captionOf(Form& form, const char* name) {
+        return QString::fromStdU16String(form.caption(name));
+    }
     QString lastMessage() const { return messages.empty() ? QString() : messages.back(); }
 
     std::vector<QString> messages;
@@ -107,10 +106,14 @@ struct WindowEntry {
 
 // clang-format off
 inline constexpr WindowEntry kAllWindows[] = {
-    {"frmIndex", &buildWindow<frmIndex>},       {"frmCalculadora", &buildWindow<frmCalculadora>},
-    {"frmFactoreo", &buildWindow<frmFactoreo>}, {"frmEsDivisible", &buildWindow<frmEsDivisible>},
-    {"frmPrimos", &buildWindow<frmPrimos>},     {"frmPerfectos", &buildWindow<frmPerfectos>},
-    {"frmAmigos", &buildWindow<frmAmigos>},     {"frmCuadraticas", &buildWindow<frmCuadraticas>},
+    {"frmIndex",       &buildWindow<frmIndex>},
+    {"frmCalculadora", &buildWindow<frmCalculadora>},
+    {"frmFactoreo",    &buildWindow<frmFactoreo>},
+    {"frmEsDivisible", &buildWindow<frmEsDivisible>},
+    {"frmPrimos",      &buildWindow<frmPrimos>},
+    {"frmPerfectos",   &buildWindow<frmPerfectos>},
+    {"frmAmigos",      &buildWindow<frmAmigos>},
+    {"frmCuadraticas", &buildWindow<frmCuadraticas>},
 };
 // clang-format on
 
