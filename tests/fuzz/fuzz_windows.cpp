@@ -158,6 +158,7 @@ void checkWindows() {
 }
 
 void checkMessage(const QString& text) {
+    run->log.push_back(std::string(2 * run->depth, ' ') + "message: " + text.toStdString());
     if (std::find(std::begin(kMessages), std::end(kMessages), text) == std::end(kMessages))
         fail("a message box reads \"" + text + "\"");
 }
@@ -212,6 +213,8 @@ bool postAction() {
     const std::uint8_t how = *run->next++, which = *run->next++;
     ++actions;
     QWidget* window = showing();
+    if (!window)
+        fail("no window showing");
     std::vector<QObject*> clickable;
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (!button->objectName().isEmpty() && !button->objectName().startsWith("qt_"))
