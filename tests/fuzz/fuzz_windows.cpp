@@ -9,8 +9,8 @@
 //
 // Input: one byte for the run (bit 0: comma as the decimal separator; bits 1-2: steps of a
 // search between two passes), then actions of two bytes, [what | quick << 3 | held << 4]
-// [which]; typing goes on with the pieces of its text, each a byte: one of kTexts, a
-// character of kChars, or 127 and a raw byte; the top bit says another piece follows. A quick
+// [which]; typing goes on with its text: [prefix | suffix << 3] [body], or [128 + n] and n
+// raw bytes, ASCII as it is, the others one of kWide. A quick
 // action shares its pass with the next one; Enter may be held, posted 4 to 256 times. When
 // the input ends during a search, the user closes the window.
 #include "shell/formhost.h"
@@ -33,7 +33,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
@@ -43,33 +42,26 @@ namespace {
 
 using namespace ordevix;
 
-// Range edges of every tool and conversion, signs, &H and &O, exponents, both separators,
-// blanks, letters, the empty text, and two very long texts.
 // clang-format off
-const QString kTexts[] = {
-    "", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "-1", "28", "97", "220", "284", "496",
-    "8128", "10000", "10001", "32767", "32768", "-32768", "-32769", "2147483647", "2147483648",
-    "-2147483649", "1.5", "2.5", "3.5", "0.4", "-0.5", ".5", "1,5", "1.000,5", "1,000.5", "+", "-",
-    ".", ",", "1e3", "1E", "e5", "1e-5", "1E+308", "1e309", "-1e309", "1e-320", "3.4e38", "3.5e38",
-    "1e-46", "&H", "&H1F", "&HFFFF", "&H8000", "&H7FFFFFFF", "&HFFFFFFFF", "&O", "&O7", "&O77777",
-    "&O177777", " ", "\t", "  12  ", "1 000", "abc", "12abc", "E", "90", "180", "270", "360", "361",
-    QString(1000, '9'), "1" + QString(100000, ' ') + "2"};
-// clang-format on
-// Single characters that numbers are made of, and raw bytes: ASCII as it is, the others a
-// character that a number reader might take for one.
-constexpr char16_t kChars[] = u"0123456789+-.,E&";
-constexpr char16_t kWide[] = {u'\u00A0', u'\u2212', u'\uFF11',        u'\u0660', u'\u066B',
-                              u'\u00B7', u'\u202F', char16_t(0xD800), u'\u0000', u'\uFFFF'};
+// A typed text is a number's body between a prefix and a suffix: range edges of every tool
+// and conversion, signs, &H and &O, exponents, both separators, blanks, letters, the empty
+// text and two very long texts.
+const QString kPrefixes[] = {"", "", "-", "+", " ", "&H", "&O", "\t"};
+const QString kSuffixes[] = {"", "", ".5", ",5", "e-5", " ", "abc", "9"};
+const QString kBodies[] = {
+    "", "0", "1", "2", "7", "9", "28", "97", "220", "284", "496", "8128", "10000", "10001", "32767",
+    "32768", "65535", "2147483647", "2147483648", "1.5", "2.5", "0.4", ".5", "1,5", "1.000,5",
+    "1E+308", "1e309", "3.5e38", "FFFF", "177777", QString(330, '9'), "1" + QString(100000, ' ')};
+// Characters that a number reader might take for a blank, a sign or a digit.
+constexpr char16_t kWide[] = {u'\u00A0', u'\u2212', u'\uFF11', u'\u0660', u'\u066B', u'\u00B7',
+                              u'\u202F', char16_t(0xD800), u'\u0000', u'\uFFFF'};
 
 const QString kMessages[] = {
-    "Debe ingresar valores",
-    "Esta aplicación soporta valores entre 2 y 10000",
-    "La función no es cuadrática: AX2 no puede ser 0.",
-    "Error, no se puede dividir por cero",
+    "Debe ingresar valores", "Esta aplicación soporta valores entre 2 y 10000",
+    "La función no es cuadrática: AX2 no puede ser 0.", "Error, no se puede dividir por cero",
     "Esta función está preparada hasta 360º. Cifras mayores pueden causar errores impredecibles",
     "La cuenta llegó a 1000 pasos. Presione 'Borrar todo' para empezar otra.",
-    "El valor ingresado no es un número válido.",
-    "El número está fuera del rango admitido.",
+    "El valor ingresado no es un número válido.", "El número está fuera del rango admitido.",
     "La operación no tiene un resultado válido."};
 
 // The labels that handlers write, and what each may read besides the empty text; every other
@@ -78,10 +70,7 @@ const QString kInteger = "(0|-?[1-9][0-9]{0,4})";
 const QString kSigned =
     "[ -](0|[1-9][0-9]*(\\.[0-9]*[1-9])?|\\.[0-9]*[1-9]|[1-9](\\.[0-9]*[1-9])?E[+-][0-9]{2,3})";
 const QString kRoots = QString("Raices %1 %1|Coinciden en %1|Complejas %1\\+/-%1i").arg(kSigned);
-QRegularExpression whole(const QString& pattern) {
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
-}
-// clang-format off
+QRegularExpression whole(const QString& p) { return QRegularExpression("^(" + p + ")$"); }
 const std::map<QString, QRegularExpression> kWritten = {
     {"frmEsDivisible.Label1", whole("(No e|E)s divisible")},
     {"frmPrimos.Label1", whole("El número (no )?es primo")},
@@ -89,8 +78,7 @@ const std::map<QString, QRegularExpression> kWritten = {
     {"frmPerfectos.Label3", whole("Listo|Procesando\\.\\.\\. " + kInteger)},
     {"frmAmigos.Label1", whole("(No s|S)on amigos|Listo|Procesando\\.\\.\\." + kInteger)},
     {"frmAmigos.Label2", whole("(?!)")},
-    {"frmCuadraticas.lblSalida", whole(kRoots)},
-};
+    {"frmCuadraticas.lblSalida", whole(kRoots)}};
 // clang-format on
 std::map<QString, QString> builtCaptions; // the other labels, as first seen
 
@@ -105,6 +93,10 @@ struct Run {
 Run* run = nullptr;
 long long actions = 0, delivered = 0, runs = 0;
 
+void note(const QString& line) {
+    run->log.push_back(std::string(2 * run->depth, ' ') + line.toStdString());
+}
+
 void printActions() {
     if (!run)
         return;
@@ -112,8 +104,8 @@ void printActions() {
     for (std::size_t k = 0, same = 0; k < run->log.size(); k = same) {
         for (same = k; same < run->log.size() && run->log[same] == run->log[k]; ++same) {
         }
-        std::fprintf(stderr, "  %s%s\n", run->log[k].c_str(),
-                     same - k > 1 ? (" (x" + std::to_string(same - k) + ")").c_str() : "");
+        const std::string times = same - k > 1 ? " (x" + std::to_string(same - k) + ")" : "";
+        std::fprintf(stderr, "  %s%s\n", run->log[k].c_str(), times.c_str());
     }
 }
 
@@ -123,11 +115,10 @@ void printActions() {
     std::abort();
 }
 
-std::vector<QWidget*> programWindows() {
-    std::vector<QWidget*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->windowType() == Qt::Window && w->objectName().startsWith("frm"))
-            windows.push_back(w);
+// The program's windows, shown or not: the top-level widgets it named.
+QList<QWidget*> programWindows() {
+    QList<QWidget*> windows = QApplication::topLevelWidgets();
+    windows.removeIf([](const QWidget* w) { return !w->objectName().startsWith("frm"); });
     return windows;
 }
 
@@ -135,7 +126,7 @@ QWidget* showing() {
     for (QWidget* w : programWindows())
         if (w->isVisible())
             return w;
-    return nullptr;
+    fail("no window showing");
 }
 
 void checkWindows() {
@@ -146,62 +137,72 @@ void checkWindows() {
         fail(QString("%1 windows showing%2").arg(shown).arg(run->ended ? " after the end" : ""));
     for (const QWidget* w : programWindows())
         for (const QLabel* label : w->findChildren<QLabel*>()) {
-            const QString name = w->objectName() + "." + label->objectName();
+            const QString name = w->objectName() + "." + label->objectName(), text = label->text();
             const auto written = kWritten.find(name);
-            const bool fits =
-                written == kWritten.end()
-                    ? builtCaptions.try_emplace(name, label->text()).first->second == label->text()
-                    : label->text().isEmpty() || written->second.match(label->text()).hasMatch();
-            if (!fits)
-                fail(name + " reads \"" + label->text() + "\"");
+            if (written == kWritten.end()
+                    ? builtCaptions.try_emplace(name, text).first->second != text
+                    : !text.isEmpty() && !written->second.match(text).hasMatch())
+                fail(name + " reads \"" + text + "\"");
         }
 }
 
 void checkMessage(const QString& text) {
-    run->log.push_back(std::string(2 * run->depth, ' ') + "message: " + text.toStdString());
+    note("message: " + text);
     if (std::find(std::begin(kMessages), std::end(kMessages), text) == std::end(kMessages))
         fail("a message box reads \"" + text + "\"");
 }
 
-QString shown(const QString& text) {
-    QString escaped;
-    for (const QChar c : text.left(24))
-        escaped += c.isPrint() ? QString(c) : QString("\\u%1").arg(c.unicode(), 4, 16, QChar('0'));
-    return "\"" + escaped + (text.size() > 24 ? QString("\"... (%1)").arg(text.size()) : "\"");
-}
-
 // Delivers act to target at the next pass, unless the program has ended by then.
-void post(QObject* target, const QString& what, std::function<void(QObject*)> act) {
+void post(QObject* target, const QString& what, const std::function<void(QObject*)>& act) {
     const bool window = target->isWidgetType() && static_cast<QWidget*>(target)->isWindow();
     const QString where =
         showing()->objectName() + (window ? "" : "." + target->objectName()) + ": " + what;
-    QMetaObject::invokeMethod(
-        qApp,
-        [target = QPointer<QObject>(target), where, act] {
-            if (run->ended || !target)
-                return;
-            run->log.push_back(std::string(2 * run->depth, ' ') + where.toStdString());
-            ++delivered;
-            ++run->depth;
-            act(target);
-            --run->depth;
-            checkWindows();
-        },
-        Qt::QueuedConnection);
+    const auto deliver = [target = QPointer<QObject>(target), where, act] {
+        if (run->ended || !target)
+            return;
+        note(where);
+        ++delivered;
+        ++run->depth;
+        act(target);
+        --run->depth;
+        checkWindows();
+    };
+    QMetaObject::invokeMethod(qApp, deliver, Qt::QueuedConnection);
 }
 
-void key(QObject* window, Qt::Key k) {
-    auto* w = static_cast<QWidget*>(window);
-    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, k);
+void click(QObject* control) {
+    if (auto* item = qobject_cast<QAction*>(control))
+        item->trigger();
+    else
+        QTest::mouseClick(static_cast<QWidget*>(control), Qt::LeftButton);
 }
 
-QString piece(std::uint8_t index) {
-    if (index < std::size(kTexts))
-        return kTexts[index];
-    if (index != 127 || run->next == run->end)
-        return QChar(kChars[index % 16]);
-    const std::uint8_t raw = *run->next++;
-    return QChar(raw < 0x80 ? char16_t(raw) : kWide[raw % std::size(kWide)]);
+void close(QObject* window) {
+    static_cast<QWidget*>(window)->close();
+}
+
+// What to type, and where, from the input.
+void postTyping(QWidget* window, std::uint8_t which) {
+    QString text;
+    const std::uint8_t form = run->next < run->end ? *run->next++ : 0;
+    if (form < 128 && run->next < run->end)
+        text = kPrefixes[form % 8] + kBodies[*run->next++ % std::size(kBodies)] +
+               kSuffixes[form / 8 % 8];
+    for (int raw = form - 128; raw > 0 && run->next < run->end; --raw, ++run->next)
+        text += *run->next < 128 ? QChar(*run->next) : QChar(kWide[*run->next % std::size(kWide)]);
+    const QList<QLineEdit*> boxes = window->findChildren<QLineEdit*>();
+    if (boxes.isEmpty())
+        return;
+    const bool append = which & 1;
+    QString shown = text.left(24) + (text.size() > 24 ? QString("... (%1)").arg(text.size()) : "");
+    std::replace_if(
+        shown.begin(), shown.end(), [](QChar c) { return !c.isPrint(); }, u'?');
+    post(boxes[(which >> 1) % boxes.size()], (append ? "type += \"" : "type = \"") + shown + "\"",
+         [text, append](QObject* b) {
+             auto* box = static_cast<QLineEdit*>(b);
+             if (box->isEnabled()) // a disabled box takes no typing
+                 box->setText(append ? box->text() + text : text);
+         });
 }
 
 // Posts the next action for the window showing; false when the pass goes on to the events.
@@ -213,8 +214,6 @@ bool postAction() {
     const std::uint8_t how = *run->next++, which = *run->next++;
     ++actions;
     QWidget* window = showing();
-    if (!window)
-        fail("no window showing");
     std::vector<QObject*> clickable;
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (!button->objectName().isEmpty() && !button->objectName().startsWith("qt_"))
@@ -222,65 +221,45 @@ bool postAction() {
     for (QAction* item : window->findChildren<QAction*>())
         if (!item->menu() && item->objectName().startsWith("mnu"))
             clickable.push_back(item);
-    QObject* target = window;
-    QString what = "click";
-    std::function<void(QObject*)> act = [](QObject* c) {
-        if (auto* item = qobject_cast<QAction*>(c))
-            item->trigger();
-        else
-            QTest::mouseClick(static_cast<QWidget*>(c), Qt::LeftButton);
-    };
-    switch (how & 7) {
-    case 0:
-        target = clickable[which % clickable.size()];
-        break;
-    case 1: {
-        QString text;
-        for (bool more = true; more && run->next < run->end;) {
-            more = *run->next & 0x80;
-            text += piece(*run->next++ % 128);
-        }
-        const QList<QLineEdit*> boxes = window->findChildren<QLineEdit*>();
-        target = boxes.isEmpty() ? nullptr : boxes[(which >> 1) % boxes.size()];
-        const bool append = which & 1;
-        what = QString(append ? "type += " : "type = ") + shown(text);
-        act = [text, append](QObject* b) {
-            auto* box = static_cast<QLineEdit*>(b);
-            if (box->isEnabled()) // a disabled box takes no typing
-                box->setText(append ? box->text() + text : text);
+    constexpr int kHeld[] = {4, 16, 64, 256};
+    const int presses = how % 8 == 3 && how >> 4 >= 12 ? kHeld[(how >> 4) - 12] : 1;
+    const auto key = [](Qt::Key k) {
+        return [k](QObject* w) {
+            QWidget* focus = static_cast<QWidget*>(w)->focusWidget();
+            QTest::keyClick(focus ? focus : static_cast<QWidget*>(w), k);
         };
+    };
+    switch (how % 8) {
+    case 0:
+        post(clickable[which % clickable.size()], "click", click);
         break;
-    }
+    case 1:
+        postTyping(window, which);
+        break;
     case 2:
-        target = window->findChild<QCheckBox*>();
+        if (auto* box = window->findChild<QCheckBox*>())
+            post(box, "click", click);
         break;
     case 3:
-        what = "Enter";
-        act = [](QObject* w) { key(w, Qt::Key_Return); };
+        for (int k = 0; k < presses; ++k)
+            post(window, "Enter", key(Qt::Key_Return));
         break;
     case 4:
-        what = "Esc";
-        act = [](QObject* w) { key(w, Qt::Key_Escape); };
+        post(window, "Esc", key(Qt::Key_Escape));
         break;
     case 5:
-        target = nullptr;
-        for (QObject* button : clickable)
-            if (auto* b = qobject_cast<QAbstractButton*>(button); b && b->text() == "INICIO")
-                target = b;
+        for (QObject* control : clickable)
+            if (auto* b = qobject_cast<QAbstractButton*>(control); b && b->text() == "INICIO")
+                post(b, "click", click);
         break;
     case 6:
-        what = "close";
-        act = [](QObject* w) { static_cast<QWidget*>(w)->close(); };
+        post(window, "close", close);
         break;
     case 7:
         run->waits = which;
-        run->log.push_back(std::string(2 * run->depth, ' ') + "wait " + std::to_string(which));
+        note(QString("wait %1 passes").arg(which));
         return false;
     }
-    constexpr int kHeld[] = {4, 16, 64, 256};
-    const int repeat = (how & 7) == 3 && how >> 4 >= 12 ? kHeld[(how >> 4) - 12] : 1;
-    for (int k = 0; target && k < repeat; ++k)
-        post(target, what, act);
     return how & 8;
 }
 
@@ -294,7 +273,7 @@ void takeTurn(bool inSearch) {
     }
     if (run->next == run->end) {
         if (inSearch) // the user leaves the search to itself: closes the window
-            post(showing(), "close", [](QObject* w) { static_cast<QWidget*>(w)->close(); });
+            post(showing(), "close", close);
         return;
     }
     while (postAction() && run->next != run->end) {
