@@ -8,11 +8,11 @@
 // program has. A broken rule, or a sanitizer report, aborts with the actions that led to it.
 //
 // Input: one byte for the run (bit 0: comma as the decimal separator; bits 1-2: steps of a
-// search between two passes), then actions of two bytes, [what | quick << 3 | held << 4]
-// [which]; typing goes on with its text: [prefix | suffix << 3] [body], or [128 + n] and n
-// raw bytes, ASCII as it is, the others one of kWide. A quick
-// action shares its pass with the next one; Enter may be held, posted 4 to 256 times. When
-// the input ends during a search, the user closes the window.
+// search between two passes), then actions of two bytes, [what | quick << 3 | times << 4]
+// [which]. Typing (which: append | Enter after << 1 | box << 2) goes on with its text,
+// [prefix | suffix << 3] [body], or [128 + n] and n raw bytes: ASCII as it is, the others one
+// of kWide. A quick action shares its pass with the next one; Enter may be pressed 2 to 256
+// times. When the input ends during a search, the user closes the window.
 #include "shell/formhost.h"
 #include "shell/frmIndex.h"
 #include "shell/program.h"
@@ -177,6 +177,11 @@ void click(QObject* control) {
         QTest::mouseClick(static_cast<QWidget*>(control), Qt::LeftButton);
 }
 
+void press(QObject* window, Qt::Key key) {
+    QWidget* focus = static_cast<QWidget*>(window)->focusWidget();
+    QTest::keyClick(focus ? focus : static_cast<QWidget*>(window), key);
+}
+
 void close(QObject* window) {
     static_cast<QWidget*>(window)->close();
 }
@@ -193,16 +198,18 @@ void postTyping(QWidget* window, std::uint8_t which) {
     const QList<QLineEdit*> boxes = window->findChildren<QLineEdit*>();
     if (boxes.isEmpty())
         return;
-    const bool append = which & 1;
+    const bool append = which & 1, enter = which & 2;
     QString shown = text.left(24) + (text.size() > 24 ? QString("... (%1)").arg(text.size()) : "");
     std::replace_if(
         shown.begin(), shown.end(), [](QChar c) { return !c.isPrint(); }, u'?');
-    post(boxes[(which >> 1) % boxes.size()], (append ? "type += \"" : "type = \"") + shown + "\"",
+    post(boxes[(which >> 2) % boxes.size()], (append ? "type += \"" : "type = \"") + shown + "\"",
          [text, append](QObject* b) {
              auto* box = static_cast<QLineEdit*>(b);
              if (box->isEnabled()) // a disabled box takes no typing
                  box->setText(append ? box->text() + text : text);
          });
+    if (enter) // as one types a number and presses Enter
+        post(window, "Enter", [](QObject* w) { press(w, Qt::Key_Return); });
 }
 
 // Posts the next action for the window showing; false when the pass goes on to the events.
@@ -221,14 +228,9 @@ bool postAction() {
     for (QAction* item : window->findChildren<QAction*>())
         if (!item->menu() && item->objectName().startsWith("mnu"))
             clickable.push_back(item);
-    constexpr int kHeld[] = {4, 16, 64, 256};
-    const int presses = how % 8 == 3 && how >> 4 >= 12 ? kHeld[(how >> 4) - 12] : 1;
-    const auto key = [](Qt::Key k) {
-        return [k](QObject* w) {
-            QWidget* focus = static_cast<QWidget*>(w)->focusWidget();
-            QTest::keyClick(focus ? focus : static_cast<QWidget*>(w), k);
-        };
-    };
+    // Pressed again and again, then held down for a while.
+    constexpr int kPresses[] = {2, 4, 8, 16, 256, 256, 256, 256};
+    const int presses = how % 8 == 3 && how >> 4 >= 8 ? kPresses[(how >> 4) - 8] : 1;
     switch (how % 8) {
     case 0:
         post(clickable[which % clickable.size()], "click", click);
@@ -242,10 +244,10 @@ bool postAction() {
         break;
     case 3:
         for (int k = 0; k < presses; ++k)
-            post(window, "Enter", key(Qt::Key_Return));
+            post(window, "Enter", [](QObject* w) { press(w, Qt::Key_Return); });
         break;
     case 4:
-        post(window, "Esc", key(Qt::Key_Escape));
+        post(window, "Esc", [](QObject* w) { press(w, Qt::Key_Escape); });
         break;
     case 5:
         for (QObject* control : clickable)
