@@ -28,7 +28,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <sanitizer/common_interface_defs.h>
 #include <sys/resource.h>
 
 #include <cstdint>
@@ -94,7 +93,8 @@ Run* run = nullptr;
 long long actions = 0, delivered = 0, runs = 0;
 
 void note(const QString& line) {
-    run->log.push_back(std::string(2 * run->depth, ' ') + line.toStdString());
+    const std::string depth = run->depth > 16 ? "[" + std::to_string(run->depth) + "] " : "";
+    run->log.push_back(std::string(2 * std::min(run->depth, 16), ' ') + depth + line.toStdString());
 }
 
 void printActions() {
@@ -305,6 +305,14 @@ extern "C" const char* __asan_default_options() {
     return "detect_leaks=0";
 }
 
+// A sanitizer's report comes with the actions that led to it.
+extern "C" void __asan_on_error() {
+    printActions();
+}
+extern "C" void __ubsan_on_report() {
+    printActions();
+}
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's warnings about the offscreen platform would drown the report.
@@ -322,7 +330,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "fuzz_windows";
     static char* argv[] = {name, nullptr};
     configureApplication(*new QApplication(argc, argv));
-    __sanitizer_set_death_callback(printActions);
     std::atexit([] {
         std::fprintf(stderr, "fuzz_windows: %lld runs, %lld actions read, %lld delivered\n", runs,
                      actions, delivered);
