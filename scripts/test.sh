@@ -11,7 +11,7 @@ cmake --build --preset default
 ctest --preset default
 
 # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# with the fuzz targets of the text conversions run for a short, bounded time.
+# with the fuzz targets run from a fixed seed for a fixed number of inputs.
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize -j2
