@@ -13,9 +13,8 @@
 // [prefix | suffix << 3] [body], or [128 + n] and n raw bytes: ASCII as it is, the others one
 // of kWide. A quick action shares its pass with the next one; Enter may be pressed 2 to 256
 // times. When the input ends during a search, the user closes the window.
-#include "shell/formhost.h"
+#include "shell/form_host.h"
 #include "shell/frmIndex.h"
-#include "shell/program.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -285,7 +284,7 @@ void takeTurn(bool inSearch) {
 // The only code that knows the host: the program as main starts it, with its message boxes,
 // its End and any exception from a handler that is not one of its faults observed here, and
 // a pass of the event loop every few steps of a search, each taking the input's next actions.
-void startProgram(FormHost& host, std::uint8_t settings) {
+void startFuzzedProgram(FormHost& host, std::uint8_t settings) {
     constexpr int kStrides[] = {1, 4, 64, 4096};
     host.setRegional(settings & 1 ? RegionalSettings::comma() : RegionalSettings::period());
     host.setMessageSink(checkMessage);
@@ -329,7 +328,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static int argc = 1;
     static char name[] = "fuzz_windows";
     static char* argv[] = {name, nullptr};
-    configureApplication(*new QApplication(argc, argv));
+    new QApplication(argc, argv); // the host sets it up
     std::atexit([] {
         std::fprintf(stderr, "fuzz_windows: %lld runs, %lld actions read, %lld delivered\n", runs,
                      actions, delivered);
@@ -344,7 +343,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     run = &state;
     {
         FormHost host;
-        startProgram(host, data[0]);
+        startFuzzedProgram(host, data[0]);
         checkWindows();
         while (!state.ended && state.next != state.end) {
             takeTurn(false);
