@@ -37,7 +37,7 @@ public:
     static constexpr int kMaxNesting = 16;
 
     // Steps between two looks at the clock: under a millisecond of the loops
-    // that take one step a call, a few nanoseconds each, and a few dozen
+    // that take one step a call, a few nanoseconds each, and some ten
     // candidates of a divisor search, whose steps come by the thousand, so the
     // clock costs little; and the least time between two event passes, so input
     // waits at most a few milliseconds.
