@@ -91,6 +91,11 @@ struct Run {
 Run* run = nullptr;
 long long actions = 0, delivered = 0, runs = 0;
 
+void printCounts() {
+    std::fprintf(stderr, "fuzz_windows: %lld runs, %lld actions read, %lld delivered\n", runs,
+                 actions, delivered);
+}
+
 void note(const QString& line) {
     const std::string depth = run->depth > 16 ? "[" + std::to_string(run->depth) + "] " : "";
     run->log.push_back(std::string(2 * std::min(run->depth, 16), ' ') + depth + line.toStdString());
@@ -329,10 +334,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "fuzz_windows";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv); // the host sets it up
-    std::atexit([] {
-        std::fprintf(stderr, "fuzz_windows: %lld runs, %lld actions read, %lld delivered\n", runs,
-                     actions, delivered);
-    });
+    std::atexit(printCounts);
     return 0;
 }
 
@@ -353,6 +355,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     run = nullptr;
-    ++runs;
+    // Also along the way: a run stopped by a signal skips the exit handlers.
+    if (++runs % 1000 == 0)
+        printCounts();
     return 0;
 }
