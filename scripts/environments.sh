@@ -43,16 +43,22 @@ program=$PWD/build/app/ordevix
 tests=$PWD/build/tests/ui_tests
 
 work=$(mktemp -d)
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-display=:$(head -1 "$work/display")
+servers=()
+trap 'kill "${servers[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+# Starts an Xvfb display of the given size, named NAME in $work, and sets
+# $display to it.
+start_xvfb() {
+    exec 3>"$work/$1"
+    Xvfb -displayfd 3 -screen 0 "$2" -nolisten tcp >"$work/$1.log" 2>&1 &
+    servers+=($!)
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$work/$1" ] && break
+        sleep 0.1
+    done
+    display=:$(head -1 "$work/$1")
+}
+start_xvfb display 1920x1080x24
 
 # Runs a command in a fresh mount namespace with a clean environment: LANG and
 # the given VAR=value words, the folders in $hide covered by an empty file system
@@ -226,16 +232,7 @@ else
     kill "$pid" 2>/dev/null
 fi
 wait "$pid" 2>/dev/null || true
-exec 4>"$work/wm-display"
-Xvfb -displayfd 4 -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb-wm.log" 2>&1 &
-wm_xvfb=$!
-exec 4>&-
-trap 'kill "$xvfb" "$wm_xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do
-    [ -s "$work/wm-display" ] && break
-    sleep 0.1
-done
-display=:$(head -1 "$work/wm-display")
+start_xvfb wm-display 1280x900x24
 DISPLAY=$display openbox --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
 for _ in $(seq 100); do
     [ -e "$work/wm-ready" ] && break
