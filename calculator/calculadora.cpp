@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/calculadora.h"
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -16,9 +15,6 @@ namespace {
 // comes out as 0.4999976).
 constexpr Double kFactorGrados = 0.0174532;
 constexpr Double kLimiteAdvertencia = 360;
-// "Borrar todo" clears only the start of the history; every step writes its
-// own entry before anyone reads it, so the rest never leaks into a new run.
-constexpr std::size_t kEntradasBorradas = 100;
 
 const Text kDivisionPorCero = u"Error, no se puede dividir por cero";
 const Text kAdvertenciaAngulo = u"Esta función está preparada hasta 360º. Cifras mayores pueden "
@@ -118,9 +114,6 @@ void Calculadora::borrar() {
 }
 
 void Calculadora::borrarTodo() {
-    const std::size_t hasta = std::min(kEntradasBorradas, resultados_.size() - 1);
-    std::fill(resultados_.begin() + 1, resultados_.begin() + 1 + static_cast<std::ptrdiff_t>(hasta),
-              0.0);
     paso_ = 0;
     visor_.escribir(Text());
 }
