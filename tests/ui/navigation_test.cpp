@@ -7,29 +7,30 @@
 namespace ordevix::test {
 namespace {
 
-class Navigation : public UiTest {
-protected:
-    Form& window(const char* name) {
-        auto is = [&](const WindowEntry& entry) { return QByteArray(entry.name) == name; };
-        return std::find_if(std::begin(kAllWindows), std::end(kAllWindows), is)->build(host());
-    }
-};
+using Navigation = UiTest;
+
+// Clicks the window's button with that caption.
+void press(Form& w, const QString& caption) {
+    for (QAbstractButton* button : w.findChildren<QAbstractButton*>())
+        if (button->text() == caption)
+            QTest::mouseClick(button, Qt::LeftButton);
+}
 
 TEST_F(Navigation, FirstFocusAndTabFollowTheWindowsTable) {
-    for (const WindowEntry& entry : kAllWindows) {
-        SCOPED_TRACE(entry.name);
+    for (Build window : kWindows) {
         restart();
-        Form& w = show(entry.build(host()));
+        Form& w = open(window);
+        SCOPED_TRACE(w.objectName().toStdString());
         std::vector<Control> controls(w.description().controls.begin(),
                                       w.description().controls.end());
         std::erase_if(controls, [](const Control& c) { return c.kind == Kind::Label; });
         std::ranges::sort(controls, {}, &Control::tabIndex);
-        std::vector<QString> expected, seen;
+        QStringList expected, seen;
         for (const Control& c : controls)
-            expected.push_back(c.name);
-        expected.push_back(expected.front()); // and round again
-        for (std::size_t k = 0; k < expected.size() && w.focusWidget(); ++k) {
-            seen.push_back(w.focusWidget()->objectName());
+            expected << c.name;
+        expected << expected.front(); // and round again
+        for (int k = 0; k < expected.size() && w.focusWidget(); ++k) {
+            seen << w.focusWidget()->objectName();
             QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
         }
         EXPECT_EQ(seen, expected);
@@ -38,97 +39,71 @@ TEST_F(Navigation, FirstFocusAndTabFollowTheWindowsTable) {
 
 TEST_F(Navigation, EveryDoorOpensItsToolAndInicioComesBack) {
     // clang-format off
-    const struct { const char* door; const char* tool; const char* inicio; } rows[] = {
-        {"Command1", "frmCalculadora", "Command1"},
-        {"Command2", "frmFactoreo",    "cmdInicio"},
-        {"Command3", "frmPrimos",      "Command3"},
-        {"Command4", "frmAmigos",      "Command3"},
-        {"Command5", "frmEsDivisible", "Command2"},
-        {"Command6", "frmCuadraticas", "Command3"},
-        {"Command7", "frmPerfectos",   "Command3"},
-        {"Ctrl+B",   "frmCalculadora", "Command1"},
-        {"Ctrl+F",   "frmFactoreo",    "cmdInicio"},
-        {"Ctrl+P",   "frmPrimos",      "Command3"},
-        {"Ctrl+A",   "frmAmigos",      "Command3"},
-        {"Ctrl+D",   "frmEsDivisible", "Command2"},
-        {"Ctrl+T",   "frmCuadraticas", "Command3"},
-        {"Ctrl+E",   "frmPerfectos",   "Command3"},
-        {"Alt+C",    "frmCalculadora", "Command1"},
-        {"Alt+U",    "frmCuadraticas", "Command3"},
+    const struct { const char* door; Build tool; } rows[] = {
+        {"Command1", calc},   {"Command2", factoreo},  {"Command3", primos},
+        {"Command4", amigos}, {"Command5", divisible}, {"Command6", cuadraticas},
+        {"Command7", perfectos},
+        {"Ctrl+B",   calc},   {"Ctrl+T",   cuadraticas},
+        {"Alt+A",    amigos}, {"Alt+U",    cuadraticas},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.door);
         restart();
-        frmIndex& menu = open<frmIndex>();
+        Form& menu = open(indice);
         if (menu.control(row.door))
             click(menu, row.door);
         else
             QTest::keySequence(&menu, QKeySequence(QString::fromLatin1(row.door)));
-        EXPECT_EQ(visibleName(), row.tool);
-        click(window(row.tool), row.inicio);
-        EXPECT_EQ(visibleName(), "frmIndex");
+        // A click that reaches the menu once hidden opens no second tool.
+        QMetaObject::invokeMethod(menu.control("Command5"), "click", Qt::QueuedConnection);
+        QApplication::processEvents();
+        Form& tool = row.tool(host());
+        EXPECT_EQ(shown(), tool.objectName());
+        press(tool, "INICIO");
+        EXPECT_EQ(shown(), "frmIndex");
         EXPECT_EQ(ends, 0);
     }
 }
 
 TEST_F(Navigation, EveryWayOutEndsTheProgramAndNothingRunsAfter) {
     // clang-format off
-    const struct { const char* window; const char* way; } rows[] = {
-        {"frmIndex",       "SALIR"},
-        {"frmIndex",       "close"},
-        {"frmIndex",       "F4"},
-        {"frmCalculadora", "SALIR"},
-        {"frmFactoreo",    "SALIR"},
-        {"frmEsDivisible", "SALIR"},
-        {"frmPrimos",      "Esc"},
-        {"frmPerfectos",   "close"},
-        {"frmAmigos",      "SALIR"},
-        {"frmCuadraticas", "Esc"},
+    const struct { Build window; const char* way; } rows[] = {
+        {indice, "SALIR"}, {indice, "F4"}, {calc, "SALIR"}, {primos, "Esc"}, {perfectos, "close"},
     };
     // clang-format on
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.window) + " " + row.way);
         restart();
-        frmIndex& menu = open<frmIndex>();
-        Form& w = show(window(row.window));
+        Form& menu = open(indice);
+        Form& w = open(row.window);
+        SCOPED_TRACE(w.objectName().toStdString() + " " + row.way);
         const QString way = row.way;
         if (way == "close")
             w.close();
         else if (way != "SALIR")
-            QTest::keyClick(w.focusWidget(), way == "Esc" ? Qt::Key_Escape : Qt::Key_F4);
-        for (QAbstractButton* button : w.findChildren<QAbstractButton*>())
-            if (way == "SALIR" && button->text().remove('&') == "SALIR")
-                QTest::mouseClick(button, Qt::LeftButton);
+            QTest::keySequence(w.focusWidget(), QKeySequence(way));
+        press(w, way);
         EXPECT_EQ(ends, 1);
-        EXPECT_TRUE(visibleForms().empty());
+        EXPECT_EQ(shown(), "");
         click(menu, "Command3"); // a window that is gone takes no clicks
-        EXPECT_TRUE(visibleForms().empty());
+        EXPECT_EQ(shown(), "");
     }
 }
 
-TEST_F(Navigation, AReopenedToolKeepsItsContentsButNotItsPrintedLines) {
-    frmIndex& menu = open<frmIndex>();
+TEST_F(Navigation, AReopenedToolKeepsItsContentsAndPlaceButNotItsPrintedLines) {
+    Form& menu = open(indice);
     click(menu, "Command3");
-    frmPrimos& tool = host().form<frmPrimos>();
+    Form& tool = primos(host());
     type(tool, "Text1", "abc");
     click(tool, "Check1");
     tool.Print(7);
     const QPoint where = tool.pos();
-    click(tool, "Command3");
+    press(tool, "INICIO");
     click(menu, "Command3");
     EXPECT_EQ(textOf(tool, "Text1"), "abc");
     EXPECT_EQ(tool.value("Check1"), 1);
     EXPECT_TRUE(tool.printedLines().empty());
     EXPECT_EQ(tool.pos(), where);
-}
-
-TEST_F(Navigation, AClickReachingTheHiddenMenuLaterOpensNoSecondTool) {
-    frmIndex& menu = open<frmIndex>();
-    click(menu, "Command6");
-    QMetaObject::invokeMethod(menu.control("Command5"), "click", Qt::QueuedConnection);
-    QApplication::processEvents();
-    EXPECT_EQ(visibleName(), "frmCuadraticas");
 }
 
 } // namespace

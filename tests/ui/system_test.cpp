@@ -17,42 +17,39 @@ bool decimalComma() {
 
 TEST_F(System, WindowsOpenedFromTheMenuComputeWithTheSystemsDecimalSeparator) {
     // From the main menu's door, a and b typed: into the two boxes and "Calcular", or
-    // into the calculator's display with "+" and "=". The answer with a decimal comma
-    // and with a decimal period. With a decimal period a comma groups thousands: 7,5 by
-    // 2,5 is 75 by 25, a whole 3; with a comma 7.5 / 2.5 = 3 but 8 \ 2 = 4. Likewise
-    // 2.001 is 2001 = 3 x 23 x 29, or 2, a prime. The calculator reads the period always,
-    // &h1f and 1e1 whatever the system's case rules, and writes the regional separator.
+    // into the calculator's display with "+" and "=". With a decimal period a comma
+    // groups thousands: 7,5 by 2,5 is 75 by 25, a whole 3; with a comma 7.5 / 2.5 = 3
+    // but 8 \ 2 = 4. Likewise 2.001 is 2001 = 3 x 23 x 29, or 2, a prime. The calculator
+    // reads the period always, &h1f and 1e1 whatever the system's case rules, and writes
+    // the regional separator.
     const QString es = "Es divisible", no = "No es divisible";
-    const QString primo = "El número es primo", noPrimo = "El número no es primo";
     // clang-format off
     const struct { const char* name; const char* door; QString a, b, comma, period; } rows[] = {
-        {"12 by 4",    "Command5", "12",    "4",    es,      es},
-        {"7,5 by 2,5", "Command5", "7,5",   "2,5",  no,      es},
-        {"2.001",      "Command3", "2.001", "",     noPrimo, primo},
-        {"1.5 + 2.25", "Command1", "1.5",   "2.25", "3,75",  "3.75"},
-        {"&h1f + 1e1", "Command1", "&h1f",  "1e1",  "41",    "41"},
+        {"12 by 4",    "Command5", "12",    "4",    es,                      es},
+        {"7,5 by 2,5", "Command5", "7,5",   "2,5",  no,                      es},
+        {"2.001",      "Command3", "2.001", "",     "El número no es primo", "El número es primo"},
+        {"1.5 + 2.25", "Command1", "1.5",   "2.25", "3,75",                  "3.75"},
+        {"&h1f + 1e1", "Command1", "&h1f",  "1e1",  "41",                    "41"},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         restart(true);
-        click(show(host().startForm()), row.door);
-        ASSERT_EQ(visibleForms().size(), 1u);
-        Form& w = *visibleForms().front();
-        QString answer;
-        if (w.control("cmdSumar")) {
-            type(w, "Text1", row.a);
+        click(open(indice), row.door);
+        ASSERT_EQ(host().forms().size(), 2u);
+        Form& w = *host().forms().back();
+        type(w, "Text1", row.a);
+        const bool calculator = w.control("cmdSumar");
+        if (calculator) {
             click(w, "cmdSumar");
             type(w, "Text1", row.b);
             click(w, "cmdIgual");
-            answer = textOf(w, "Text1");
         } else {
-            type(w, "Text1", row.a);
             if (w.control("Text2"))
                 type(w, "Text2", row.b);
             click(w, "Command1");
-            answer = captionOf(w, "Label1");
         }
+        const QString answer = calculator ? textOf(w, "Text1") : captionOf(w, "Label1");
         EXPECT_EQ(answer, decimalComma() ? row.comma : row.period);
         EXPECT_TRUE(messages.empty()) << lastMessage().toStdString();
     }
