@@ -31,15 +31,13 @@ inline constexpr Build indice = build<frmIndex>, calc = build<frmCalculadora>,
                        factoreo = build<frmFactoreo>, divisible = build<frmEsDivisible>,
                        primos = build<frmPrimos>, perfectos = build<frmPerfectos>,
                        amigos = build<frmAmigos>, cuadraticas = build<frmCuadraticas>;
-inline constexpr Build kWindows[] = {indice, calc,      factoreo, divisible,
-                                     primos, perfectos, amigos,   cuadraticas};
 
 class UiTest : public ::testing::Test {
 protected:
     UiTest() { restart(); }
 
-    // A new host with the real pump policy, and the period's regional settings
-    // unless the system's are asked for.
+    // A new host with the real pump policy; the period's regional settings unless
+    // the system's are asked for.
     void restart(bool systemSettings = false) {
         FormHost& h = host_.emplace();
         h.setStartForm<frmIndex>();
@@ -53,7 +51,7 @@ protected:
     }
     FormHost& host() { return *host_; }
 
-    // Shows the window as the program does, then lets the platform catch up.
+    // Shown as the program shows it, once the platform has caught up.
     Form& open(Build window) {
         Form& w = window(host());
         host().Show(w);
@@ -75,13 +73,12 @@ protected:
     static void type(Form& w, const char* name, const QString& text) {
         qobject_cast<QLineEdit*>(w.control(name))->setText(text);
     }
-    static QString textOf(Form& w, const char* name) {
-        return QString::fromStdU16String(w.text(name));
+    // What a text box or a label shows.
+    static QString shows(Form& w, const char* name) {
+        auto* box = qobject_cast<QLineEdit*>(w.control(name));
+        return box ? box->text() : QString::fromStdU16String(w.caption(name));
     }
-    static QString captionOf(Form& w, const char* name) {
-        return QString::fromStdU16String(w.caption(name));
-    }
-    QString lastMessage() const { return messages.empty() ? QString() : messages.back(); }
+    QString lastMessage() const { return messages.empty() ? "" : messages.back(); }
 
     std::vector<QString> messages;
     int ends = 0;
