@@ -1,5 +1,4 @@
-// What desktop users and assistive technology expect of the windows, and moving
-// between them.
+// Moving between the windows, and what desktop users and assistive technology expect.
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -21,14 +20,13 @@ using Desktop = UiTest;
 using Navigation = UiTest;
 using Spanish = UiTest; // also run by ctest under other system languages
 
-// Clicks the window's button with that caption.
 void press(Form& w, const QString& caption) {
     for (QAbstractButton* button : w.findChildren<QAbstractButton*>())
         if (button->text() == caption)
             QTest::mouseClick(button, Qt::LeftButton);
 }
 
-TEST_F(Navigation, EveryWindowIsWiredCentredAndTabbedInItsTablesOrder) {
+TEST_F(Navigation, EveryWindowIsCentredAndTabbedInItsTablesOrder) {
     const QPointF centre = QRectF(QGuiApplication::primaryScreen()->availableGeometry()).center();
     // The first window learns its frame only once shown; a later one takes the menu's.
     for (bool afterMenu : {false, true}) {
@@ -39,7 +37,6 @@ TEST_F(Navigation, EveryWindowIsWiredCentredAndTabbedInItsTablesOrder) {
                 open(indice);
             Form& w = open(window);
             SCOPED_TRACE(w.objectName().toStdString() + (afterMenu ? " after the menu" : ""));
-            EXPECT_NO_THROW(w.checkWiring());
             ASSERT_NE(w.frameGeometry(), w.geometry()); // the offscreen platform draws a frame
             const QPointF off = QRectF(w.frameGeometry()).center() - centre;
             EXPECT_TRUE(window == indice || off.manhattanLength() <= 1);
@@ -47,18 +44,18 @@ TEST_F(Navigation, EveryWindowIsWiredCentredAndTabbedInItsTablesOrder) {
             for (const Control& c : w.description().controls)
                 if (c.kind != Kind::Label)
                     tabs[c.tabIndex] = c.name;
-            tabs[99] = tabs.begin()->second; // and round again
             for (const auto& [index, name] : tabs) {
                 EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), tabs.begin()->second);
         }
     }
-    FormHost withoutStart;
+    FormHost withoutStart; // each window above was built with every control bound
     EXPECT_THROW(withoutStart.form<frmPrimos>(), WiringError);
 }
 
-TEST_F(Navigation, EachDoorOpensItsToolAndAfterInicioReopensItAsItWasLeft) {
+TEST_F(Navigation, EachDoorOpensItsToolAndAfterInicioAgainAsItWasLeft) {
     // clang-format off
     const struct { const char* door; Build tool; } rows[] = {
         {"Command1", calc},
@@ -100,7 +97,6 @@ TEST_F(Navigation, EachDoorOpensItsToolAndAfterInicioReopensItAsItWasLeft) {
         EXPECT_TRUE(tool.printedLines().empty());
         EXPECT_EQ(tool.pos(), toolAt);
         EXPECT_EQ(menu.pos(), menuAt);
-        EXPECT_EQ(ends, 0);
     }
 }
 
@@ -119,61 +115,86 @@ TEST_F(Navigation, EveryWayOutEndsTheProgramAndNothingRunsAfter) {
         Form& menu = open(indice);
         Form& w = open(row.window);
         SCOPED_TRACE(w.objectName().toStdString() + " " + row.way);
-        const QString way = row.way;
-        if (way == "close")
+        if (row.way == QString("close"))
             w.close();
-        else if (way != "SALIR")
-            QTest::keySequence(w.focusWidget(), QKeySequence(way));
-        press(w, way);
+        else if (row.way != QString("SALIR"))
+            QTest::keySequence(w.focusWidget(), QKeySequence(row.way));
+        press(w, row.way);
         EXPECT_EQ(ends, 1);
-        EXPECT_EQ(shown(), "");
         click(menu, "Command3"); // a window that is gone takes no clicks
         EXPECT_EQ(shown(), "");
     }
 }
 
-TEST_F(Desktop, AutomaticoTurnedAnyWayDisablesTheBoxesAndRestartsTheSearch) {
-    // Ticked, two searches; cleared and ticked again, the next search gives the first hit.
-    // clang-format off
-    const struct { Build window; QStringList first, second; } rows[] = {
-        {primos,    {"2"},          {"3"}},
-        {perfectos, {" 6"},         {" 28"}},
-        {amigos,    {"220", "284"}, {"284", "220"}},
+void byMouse(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton);
+}
+void bySpace(QCheckBox* box) {
+    box->setFocus();
+    QTest::keyClick(box, ' ');
+}
+void byScreenReader(QCheckBox* box) {
+    QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+}
+
+// WCAG's contrast ratio of two colours.
+double contrast(QColor a, QColor b) {
+    const auto luminance = [](QColor c) {
+        const auto lin = [](double s) {
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
     };
-    const struct { const char* name; void (*toggle)(QCheckBox*); } ways[] = {
-        {"mouse",         [](QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton); }},
-        {"Space",         [](QCheckBox* box) { box->setFocus(); QTest::keyClick(box, ' '); }},
-        {"screen reader", [](QCheckBox* box) {
-             QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
-                 QAccessibleActionInterface::toggleAction()); }},
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+QPalette scheme(QColor window, QColor text, QColor grey) {
+    QPalette p(text, window, window.lighter(), window.darker(), window.darker(), text, text, window,
+               window);
+    p.setColor(QPalette::Disabled, QPalette::Text, grey);
+    return p;
+}
+
+TEST_F(Desktop, AutomaticoTurnedAnyWayGreysTheBoxesReadablyAndRestartsTheSearch) {
+    // Ticked, two searches; cleared and ticked again, the next search gives the first hit.
+    // The colour scheme is set before the window is shown, or once it is.
+    const QPalette system = QApplication::palette();
+    const QPalette dark = scheme(0x31363b, 0xeff0f1, 0x5c6166);
+    const QPalette black = scheme(Qt::black, Qt::white, 0x404040);
+    // clang-format off
+    const struct { const char* name; Build window; void (*toggle)(QCheckBox*); QPalette palette;
+                   bool later; QString first, second; } rows[] = {
+        {"primes, mouse",         primos,    byMouse,        system, false, "2",   "3"},
+        {"perfect, Space",        perfectos, bySpace,        dark,   true,  " 6",  " 28"},
+        {"amicable, screen reader", amigos,  byScreenReader, black,  false, "220", "284"},
     };
     // clang-format on
     for (const auto& row : rows) {
-        for (const auto& way : ways) {
-            restart();
-            Form& w = open(row.window);
-            SCOPED_TRACE(w.objectName().toStdString() + " by " + way.name);
-            const QList<QLineEdit*> boxes = w.findChildren<QLineEdit*>();
-            const auto on = [&] { return std::ranges::count_if(boxes, &QWidget::isEnabled); };
-            const auto texts = [&] {
-                QStringList texts;
-                for (QLineEdit* box : boxes)
-                    texts << box->text();
-                return texts;
-            };
-            auto* box = qobject_cast<QCheckBox*>(w.control("Check1"));
-            way.toggle(box);
-            EXPECT_EQ(on(), 0);
-            click(w, "Command1");
-            click(w, "Command1");
-            EXPECT_EQ(texts(), row.second);
-            way.toggle(box);
-            EXPECT_EQ(on(), boxes.size());
-            way.toggle(box);
-            click(w, "Command1");
-            EXPECT_EQ(texts(), row.first);
-        }
+        SCOPED_TRACE(row.name);
+        restart();
+        QApplication::setPalette(row.later ? system : row.palette);
+        Form& w = open(row.window);
+        const QList<QLineEdit*> boxes = w.findChildren<QLineEdit*>();
+        const auto on = [&] { return std::ranges::count_if(boxes, &QWidget::isEnabled); };
+        auto* box = qobject_cast<QCheckBox*>(w.control("Check1"));
+        row.toggle(box);
+        EXPECT_EQ(on(), 0);
+        QApplication::setPalette(row.palette);
+        const QPalette drawn = boxes[0]->palette();
+        const QColor grey = drawn.color(QPalette::Disabled, QPalette::Text);
+        EXPECT_GE(contrast(grey, drawn.color(QPalette::Disabled, QPalette::Base)), 4.5);
+        EXPECT_GE(contrast(grey, drawn.color(QPalette::Active, QPalette::Text)), 1.25) << "greyed";
+        click(w, "Command1");
+        click(w, "Command1");
+        EXPECT_EQ(shows(w, "Text1"), row.second);
+        row.toggle(box);
+        EXPECT_EQ(on(), boxes.size());
+        row.toggle(box);
+        click(w, "Command1");
+        EXPECT_EQ(shows(w, "Text1"), row.first);
     }
+    QApplication::setPalette(system);
 }
 
 TEST_F(Desktop, ThePrintedNumbersAreCopiedOnePerLine) {
@@ -216,52 +237,7 @@ TEST_F(Desktop, ThePrintedNumbersAreCopiedOnePerLine) {
     }
 }
 
-// WCAG's contrast ratio of two colours.
-double contrast(QColor a, QColor b) {
-    const auto luminance = [](QColor c) {
-        const auto lin = [](double s) {
-            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
-    };
-    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
-}
-
-QPalette scheme(QColor window, QColor text, QColor grey) {
-    QPalette p(text, window, window.lighter(), window.darker(), window.darker(), text, text, window,
-               window);
-    p.setColor(QPalette::Disabled, QPalette::Text, grey);
-    return p;
-}
-
-TEST_F(Desktop, ADisabledAnswerIsGreyedButReadableInEveryColourScheme) {
-    const QPalette system = QApplication::palette();
-    const struct Restore {
-        QPalette palette;
-        ~Restore() { QApplication::setPalette(palette); }
-    } restore{system};
-    // clang-format off
-    const struct { const char* name; QPalette palette; bool later; } rows[] = {
-        {"the system's",        system,                                 false},
-        {"dark once shown",     scheme(0x31363b, 0xeff0f1, 0x5c6166),   true},
-        {"high contrast black", scheme(Qt::black, Qt::white, 0x404040), false},
-    };
-    // clang-format on
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        restart();
-        QApplication::setPalette(row.later ? system : row.palette);
-        Form& w = open(perfectos);
-        click(w, "Check1"); // Text1, where the search answers, disabled
-        QApplication::setPalette(row.palette);
-        const QPalette drawn = w.control("Text1")->palette();
-        const QColor grey = drawn.color(QPalette::Disabled, QPalette::Text);
-        EXPECT_GE(contrast(grey, drawn.color(QPalette::Disabled, QPalette::Base)), 4.5);
-        EXPECT_GE(contrast(grey, drawn.color(QPalette::Active, QPalette::Text)), 1.25) << "greyed";
-    }
-}
-
-TEST_F(Spanish, TheMessageBoxIsModalTitledWithoutIconAndItsOneButtonReadsAceptar) {
+TEST_F(Spanish, TheMessageBoxIsModalTitledWithoutIconWithOneAceptarButton) {
     host().setMessageSink({});
     int seen = 0;
     QTimer::singleShot(0, [&] { // inside the box's own event loop

@@ -1,5 +1,5 @@
-// A fresh program per test, headless: messages and End recorded, and any exception
-// from a handler other than the program's faults failing the test.
+// A fresh program per test, headless: the last message and End recorded, and any
+// exception from a handler other than the program's faults failing the test.
 #pragma once
 
 #include "calculator/frmCalculadora.h"
@@ -36,17 +36,16 @@ class UiTest : public ::testing::Test {
 protected:
     UiTest() { restart(); }
 
-    // A new host with the real pump policy; the period's regional settings unless
-    // the system's are asked for.
+    // The period's regional settings unless the system's are asked for.
     void restart(bool systemSettings = false) {
         FormHost& h = host_.emplace();
         h.setStartForm<frmIndex>();
         if (!systemSettings)
             h.setRegional(RegionalSettings::period());
-        h.setMessageSink([this](const QString& text) { messages.push_back(text); });
+        h.setMessageSink([this](const QString& text) { message = text; });
         h.setEndHook([this] { ++ends; });
         h.setProgrammingErrorSink([](const QString& what) { ADD_FAILURE() << what.toStdString(); });
-        messages.clear();
+        message.clear();
         ends = 0;
     }
     FormHost& host() { return *host_; }
@@ -78,9 +77,8 @@ protected:
         auto* box = qobject_cast<QLineEdit*>(w.control(name));
         return box ? box->text() : QString::fromStdU16String(w.caption(name));
     }
-    QString lastMessage() const { return messages.empty() ? "" : messages.back(); }
 
-    std::vector<QString> messages;
+    QString message; // the last one
     int ends = 0;
 
 private:
