@@ -55,7 +55,7 @@ TEST_F(Navigation, EveryWindowIsCentredAndTabbedInItsTablesOrder) {
     EXPECT_THROW(withoutStart.form<frmPrimos>(), WiringError);
 }
 
-TEST_F(Navigation, EachDoorOpensItsToolAndAfterInicioAgainAsItWasLeft) {
+TEST_F(Navigation, EachDoorOpensItsToolAsItWasLeftAndInicioComesBack) {
     // clang-format off
     const struct { const char* door; Build tool; } rows[] = {
         {"Command1", calc},
@@ -76,14 +76,14 @@ TEST_F(Navigation, EachDoorOpensItsToolAndAfterInicioAgainAsItWasLeft) {
         restart();
         Form& menu = open(indice);
         const auto door = [&] {
-            if (menu.control(row.door))
-                return click(menu, row.door);
-            QTest::keySequence(&menu, QKeySequence(QString::fromLatin1(row.door)));
+            if (!menu.control(row.door))
+                return QTest::keySequence(&menu, QKeySequence(QString::fromLatin1(row.door)));
+            click(menu, row.door);
+            // A click that reaches the menu once hidden opens no second tool.
+            QMetaObject::invokeMethod(menu.control("Command5"), "click", Qt::QueuedConnection);
+            QApplication::processEvents();
         };
         door();
-        // A click that reaches the menu once hidden opens no second tool.
-        QMetaObject::invokeMethod(menu.control("Command5"), "click", Qt::QueuedConnection);
-        QApplication::processEvents();
         Form& tool = row.tool(host());
         EXPECT_EQ(shown(), tool.objectName());
         auto* box = tool.findChild<QLineEdit*>();
@@ -93,6 +93,7 @@ TEST_F(Navigation, EachDoorOpensItsToolAndAfterInicioAgainAsItWasLeft) {
         press(tool, "INICIO");
         EXPECT_EQ(shown(), "frmIndex");
         door();
+        EXPECT_EQ(shown(), tool.objectName());
         EXPECT_EQ(box->text(), "abc");
         EXPECT_TRUE(tool.printedLines().empty());
         EXPECT_EQ(tool.pos(), toolAt);
@@ -126,18 +127,6 @@ TEST_F(Navigation, EveryWayOutEndsTheProgramAndNothingRunsAfter) {
     }
 }
 
-void byMouse(QCheckBox* box) {
-    QTest::mouseClick(box, Qt::LeftButton);
-}
-void bySpace(QCheckBox* box) {
-    box->setFocus();
-    QTest::keyClick(box, ' ');
-}
-void byScreenReader(QCheckBox* box) {
-    QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
-        QAccessibleActionInterface::toggleAction());
-}
-
 // WCAG's contrast ratio of two colours.
 double contrast(QColor a, QColor b) {
     const auto luminance = [](QColor c) {
@@ -159,15 +148,21 @@ QPalette scheme(QColor window, QColor text, QColor grey) {
 TEST_F(Desktop, AutomaticoTurnedAnyWayGreysTheBoxesReadablyAndRestartsTheSearch) {
     // Ticked, two searches; cleared and ticked again, the next search gives the first hit.
     // The colour scheme is set before the window is shown, or once it is.
-    const QPalette system = QApplication::palette();
-    const QPalette dark = scheme(0x31363b, 0xeff0f1, 0x5c6166);
-    const QPalette black = scheme(Qt::black, Qt::white, 0x404040);
+    const QPalette system = QApplication::palette(), dark = scheme(0x31363b, 0xeff0f1, 0x5c6166),
+                   black = scheme(Qt::black, Qt::white, 0x404040);
+    using Toggle = void (*)(QCheckBox*);
+    const Toggle mouse = [](QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton); };
+    const Toggle space = [](QCheckBox* box) { box->setFocus(), QTest::keyClick(box, ' '); };
+    const Toggle reader = [](QCheckBox* box) {
+        QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+    };
     // clang-format off
-    const struct { const char* name; Build window; void (*toggle)(QCheckBox*); QPalette palette;
-                   bool later; QString first, second; } rows[] = {
-        {"primes, mouse",         primos,    byMouse,        system, false, "2",   "3"},
-        {"perfect, Space",        perfectos, bySpace,        dark,   true,  " 6",  " 28"},
-        {"amicable, screen reader", amigos,  byScreenReader, black,  false, "220", "284"},
+    const struct { const char* name; Build window; Toggle toggle; QPalette palette; bool later;
+                   QString first, second; } rows[] = {
+        {"primes, mouse",           primos,    mouse,  system, false, "2",   "3"},
+        {"perfect, Space",          perfectos, space,  dark,   true,  " 6",  " 28"},
+        {"amicable, screen reader", amigos,    reader, black,  false, "220", "284"},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -213,6 +208,7 @@ TEST_F(Desktop, ThePrintedNumbersAreCopiedOnePerLine) {
         click(w, "Command1");
         QGuiApplication::clipboard()->setText("antes");
         bool enabled = true;
+        const QPoint at(5, 5);
         if (row.menu) {
             QTimer::singleShot(0, [&] { // inside the context menu's own event loop
                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -223,12 +219,11 @@ TEST_F(Desktop, ThePrintedNumbersAreCopiedOnePerLine) {
                 copy->trigger();
                 menu->close();
             });
-            const QPoint at(5, 5);
             QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at,
                                          w.surface()->mapToGlobal(at));
             QApplication::sendEvent(w.surface(), &rightClick);
         } else {
-            QTest::mouseClick(w.surface(), Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(w.surface(), Qt::LeftButton, {}, at);
             QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
         }
         EXPECT_EQ(enabled, row.enabled);
