@@ -176,6 +176,7 @@ TEST_F(Desktop, AutomaticoTurnedAnyWayGreysTheBoxesReadablyAndRestartsTheSearch)
         row.toggle(box);
         EXPECT_EQ(on(), 0);
         QApplication::setPalette(row.palette);
+        QApplication::processEvents();
         const QPalette drawn = boxes[0]->palette();
         const QColor grey = drawn.color(QPalette::Disabled, QPalette::Text);
         EXPECT_GE(contrast(grey, drawn.color(QPalette::Disabled, QPalette::Base)), 4.5);

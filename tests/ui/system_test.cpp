@@ -18,15 +18,18 @@ bool decimalComma() {
 TEST_F(System, WindowsOpenedFromTheMenuComputeWithTheSystemsDecimalSeparator) {
     // From the menu's door, a and b into the two boxes and "Calcular", or into the display
     // with "+" and "=". With a decimal period a comma groups thousands: 7,5 by 2,5 is 75 by
-    // 25; with a comma 7.5 / 2.5 = 3 but 8 \ 2 = 4. 2.001 is 3 x 23 x 29 x 1, or 2.
+    // 25; with a comma 7.5 / 2.5 = 3 but 8 \ 2 = 4. 2.001 is 2001 = 3 x 23 x 29, or 2. The
+    // calculator reads a period always, and &h1f and 1e1 under Turkish case rules too, and
+    // writes the system's separator.
     const QString es = "Es divisible", no = "No es divisible";
+    const QString primo = "El número es primo", noPrimo = "El número no es primo";
     // clang-format off
     const struct { const char* name; const char* door; QString a, b, comma, period; } rows[] = {
-        {"12 by 4",    "Command5", "12",    "4",    es,                      es},
-        {"7,5 by 2,5", "Command5", "7,5",   "2,5",  no,                      es},
-        {"2.001",      "Command3", "2.001", "",     "El número no es primo", "El número es primo"},
-        {"1.5 + 2.25", "Command1", "1.5",   "2.25", "3,75",                  "3.75"},
-        {"&h1f + 1e1", "Command1", "&h1f",  "1e1",  "41",                    "41"},
+        {"12 by 4",    "Command5", "12",    "4",    es,      es},
+        {"7,5 by 2,5", "Command5", "7,5",   "2,5",  no,      es},
+        {"2.001",      "Command3", "2.001", "",     noPrimo, primo},
+        {"1.5 + 2.25", "Command1", "1.5",   "2.25", "3,75",  "3.75"},
+        {"&h1f + 1e1", "Command1", "&h1f",  "1e1",  "41",    "41"},
     };
     // clang-format on
     for (const auto& row : rows) {

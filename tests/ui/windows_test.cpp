@@ -68,8 +68,8 @@ TEST_F(Windows, AutomaticSearchesAndClicksWhileOneRuns) {
     // Ticked, then `calcs` searches; once the progress shows the number `at`, the controls
     // `then` are clicked from inside the running search.
     // clang-format off
-    const struct { const char* name; Build window; int calcs, at;
-                   std::vector<const char*> then; QString text1; bool on; QString shown; } rows[] = {
+    const struct { const char* name; Build window; int calcs, at; std::vector<const char*> then;
+                   QString text1; bool on; QString shown; } rows[] = {
         {"clear during it", perfectos, 2, 12,  {"Check1"},           " 28", true,  "frmPerfectos"},
         {"tick twice",      perfectos, 2, 12,  {"Check1", "Check1"}, " 6",  false, "frmPerfectos"},
         {"Calcular nested", perfectos, 1, 2,   {"Command1"},         " 28", false, "frmPerfectos"},
