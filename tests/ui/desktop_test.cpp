@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -40,6 +41,9 @@ TEST_F(Navigation, EveryWindowIsCentredAndTabbedInItsTablesOrder) {
             ASSERT_NE(w.frameGeometry(), w.geometry()); // the offscreen platform draws a frame
             const QPointF off = QRectF(w.frameGeometry()).center() - centre;
             EXPECT_TRUE(window == indice || off.manhattanLength() <= 1);
+            for (QLabel* label : w.findChildren<QLabel*>()) // a long caption wraps to fit
+                EXPECT_LE(label->minimumSizeHint().width(), label->width())
+                    << label->text().toStdString();
             std::map<int, QString> tabs;
             for (const Control& c : w.description().controls)
                 if (c.kind != Kind::Label)

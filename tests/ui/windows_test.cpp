@@ -43,6 +43,7 @@ TEST_F(Windows, EnterAnswersOrKeepsTheAnswerWithAMessage) {
         {"a = 0",           cuadraticas, {"0", "2", "1"},  "antes",                 notQuad},
         {"2, the least",    factoreo,    {"2"},            "2\n1",                  ""},
         {"a prime, then 1", factoreo,    {"7"},            "7\n1",                  ""},
+        {"10000, largest",  factoreo,    {"10000"},        "2\n2\n2\n2\n5\n5\n5\n5\n1", ""},
         {"no length limit", factoreo,    {blanks},         "2\n2\n3\n1",            ""},
         {"10000.5",         factoreo,    {"10000.5"},      "",                      sizes},
     };
