@@ -55,7 +55,7 @@ TEST_F(Navigation, EveryWindowIsCentredAndTabbedInItsTablesOrder) {
             EXPECT_EQ(QApplication::focusWidget()->objectName(), tabs.begin()->second);
         }
     }
-    FormHost withoutStart; // each window above was built with every control bound
+    FormHost withoutStart; // every window above builds with each control bound, no tool first
     EXPECT_THROW(withoutStart.form<frmPrimos>(), WiringError);
 }
 
