@@ -1,11 +1,9 @@
-// A fresh program per test, headless: messages and End recorded, and any exception
-// from a handler other than the program's faults failing the test.
+// A fresh program per test, headless: the last message and End recorded, and any
+// exception from a handler other than the program's faults failing the test.
 #pragma once
 
 #include "calculator/frmCalculadora.h"
 #include "quadratic/frmCuadraticas.h"
-#include "shell/form.h"
-#include "shell/form_host.h"
 #include "shell/frmIndex.h"
 #include "tools/frmAmigos.h"
 #include "tools/frmEsDivisible.h"
@@ -15,106 +13,76 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <vector>
 
 namespace ordevix::test {
 
+// A window's one instance in the host, built but not shown.
+using Build = Form& (*)(FormHost&);
+template <class W> Form& build(FormHost& host) {
+    return host.form<W>();
+}
+inline constexpr Build indice = build<frmIndex>, calc = build<frmCalculadora>,
+                       factoreo = build<frmFactoreo>, divisible = build<frmEsDivisible>,
+                       primos = build<frmPrimos>, perfectos = build<frmPerfectos>,
+                       amigos = build<frmAmigos>, cuadraticas = build<frmCuadraticas>;
+
 class UiTest : public ::testing::Test {
 protected:
-    void SetUp() override { restart(); }
-    void TearDown() override { host_.reset(); }
+    UiTest() { restart(); }
 
-    // A new host with the real pump policy, and the period's regional settings
-    // unless the system's are asked for.
+    // The period's regional settings unless the system's are asked for.
     void restart(bool systemSettings = false) {
-        host_.reset();
         FormHost& h = host_.emplace();
         h.setStartForm<frmIndex>();
         if (!systemSettings)
             h.setRegional(RegionalSettings::period());
-        h.setMessageSink([this](const QString& text) { messages.push_back(text); });
+        h.setMessageSink([this](const QString& text) { message = text; });
         h.setEndHook([this] { ++ends; });
-        h.setProgrammingErrorSink([](const QString& what) {
-            ADD_FAILURE() << "programming error in a handler: " << what.toStdString();
-        });
-        messages.clear();
+        h.setProgrammingErrorSink([](const QString& what) { ADD_FAILURE() << what.toStdString(); });
+        message.clear();
         ends = 0;
     }
-
     FormHost& host() { return *host_; }
 
-    // Shows the window as the program does, then lets the platform catch up.
-    Form& show(Form& window) {
-        host().Show(window);
-        window.activateWindow();
+    // Shown as the program shows it, once the platform has caught up.
+    Form& open(Build window) {
+        Form& w = window(host());
+        host().Show(w);
         QApplication::processEvents();
-        return window;
+        return w;
     }
-    template <class W> W& open() { return static_cast<W&>(show(host().template form<W>())); }
-
-    std::vector<Form*> visibleForms() {
-        std::vector<Form*> visible = host().forms();
-        std::erase_if(visible, [](Form* form) { return !form->isVisible(); });
-        return visible;
-    }
-    // The one visible window's name, or how many are visible.
-    QString visibleName() {
-        const std::vector<Form*> visible = visibleForms();
-        return visible.size() == 1 ? visible.front()->objectName()
-                                   : QString("%1 windows").arg(visible.size());
+    // The names of the windows on the screen.
+    QString shown() {
+        QStringList names;
+        for (Form* form : host().forms())
+            if (form->isVisible())
+                names << form->objectName();
+        return names.join(' ');
     }
 
-    static void click(Form& form, const char* name) {
-        QTest::mouseClick(qobject_cast<QAbstractButton*>(form.control(name)), Qt::LeftButton);
+    static void click(Form& w, const char* name) {
+        QTest::mouseClick(qobject_cast<QAbstractButton*>(w.control(name)), Qt::LeftButton);
     }
-    static void type(Form& form, const char* name, const QString& text) {
-        qobject_cast<QLineEdit*>(form.control(name))->setText(text);
+    static void type(Form& w, const char* name, const QString& text) {
+        qobject_cast<QLineEdit*>(w.control(name))->setText(text);
     }
-    static QString textOf(Form& form, const char* name) {
-        return QString::fromStdU16String(form.text(name));
+    // What a text box or a label shows.
+    static QString shows(Form& w, const char* name) {
+        auto* box = qobject_cast<QLineEdit*>(w.control(name));
+        return box ? box->text() : QString::fromStdU16String(w.caption(name));
     }
-    static QString captionOf(Form& form, const char* name) {
-        return QString::fromStdU16String(form.caption(name));
-    }
-    QString lastMessage() const { return messages.empty() ? QString() : messages.back(); }
 
-    std::vector<QString> messages;
+    QString message; // the last one
     int ends = 0;
 
 private:
     std::optional<FormHost> host_;
 };
-
-// The window's one instance in the host, built but not shown.
-template <class W> Form& buildWindow(FormHost& host) {
-    return host.form<W>();
-}
-
-struct WindowEntry {
-    const char* name;
-    Form& (*build)(FormHost&);
-};
-
-// clang-format off
-inline constexpr WindowEntry kAllWindows[] = {
-    {"frmIndex",       &buildWindow<frmIndex>},
-    {"frmCalculadora", &buildWindow<frmCalculadora>},
-    {"frmFactoreo",    &buildWindow<frmFactoreo>},
-    {"frmEsDivisible", &buildWindow<frmEsDivisible>},
-    {"frmPrimos",      &buildWindow<frmPrimos>},
-    {"frmPerfectos",   &buildWindow<frmPerfectos>},
-    {"frmAmigos",      &buildWindow<frmAmigos>},
-    {"frmCuadraticas", &buildWindow<frmCuadraticas>},
-};
-// clang-format on
 
 } // namespace ordevix::test

@@ -1,82 +1,67 @@
-// What each window answers through its real controls.
+// What each window answers through its real controls, and how the host runs its handlers.
 #include "window_fixture.h"
+
+#include <QAccessible>
+
+#include <new>
+#include <stdexcept>
 
 namespace ordevix::test {
 namespace {
 
 using Windows = UiTest;
-using Lines = std::vector<QString>;
+using Host = UiTest;
 
-const QString kDebe = "Debe ingresar valores";
-const QString kRange = "El número está fuera del rango admitido.";
-const QString kInvalid = "La operación no tiene un resultado válido.";
-constexpr auto div = &buildWindow<frmEsDivisible>, primos = &buildWindow<frmPrimos>;
-constexpr auto perfectos = &buildWindow<frmPerfectos>, amigos = &buildWindow<frmAmigos>;
-
-TEST_F(Windows, CalcularAnswersInTheLabelOrKeepsItWithAMessage) {
-    const QString notANumber = "El valor ingresado no es un número válido.";
+TEST_F(Windows, EnterAnswersOrKeepsTheAnswerWithAMessage) {
+    // The boxes typed into in order, then Enter. The label starts as "antes"; the lister's
+    // answer is its list as read out, which starts as 99.
+    const QString debe = "Debe ingresar valores", blanks = "1" + QString(99998, ' ') + "2";
+    const QString nan = "El valor ingresado no es un número válido.";
+    const QString range = "El número está fuera del rango admitido.";
+    const QString invalid = "La operación no tiene un resultado válido.";
+    const QString notQuad = "La función no es cuadrática: AX2 no puede ser 0.";
+    const QString sizes = "Esta aplicación soporta valores entre 2 y 10000";
     // clang-format off
-    const struct { const char* name; Form& (*w)(FormHost&); QString a, b, label, text; } rows[] = {
-        {"divisible",           div,       "12",    "4",   "Es divisible",          ""},
-        {"not divisible",       div,       "12",    "5",   "No es divisible",       ""},
-        {"negative dividend",   div,       "-12",   "4",   "antes",                 kDebe},
-        {"negative divisor",    div,       "12",    "-4",  "antes",                 kDebe},
-        {"divisor rounds to 0", div,       "12",    "0.4", "antes",                 kInvalid},
-        {"prime",               primos,    "13",    "",    "El número es primo",    ""},
-        {"not prime",           primos,    "4",     "",    "El número no es primo", ""},
-        {"no number",           primos,    "abc",   "",    "antes",                 kDebe},
-        {"too big an Integer",  primos,    "40000", "",    "antes",                 kRange},
-        {"perfect",             perfectos, "28",    "",    "Es perfecto",           ""},
-        {"not perfect",         perfectos, "12",    "",    "No es perfecto",        ""},
-        {"12abc",               perfectos, "12abc", "",    "antes",                 notANumber},
-        {"amicable",            amigos,    "220",   "284", "Son amigos",            ""},
-        {"not amicable",        amigos,    "16",    "12",  "No son amigos",         ""},
-        {"no second number",    amigos,    "16",    "",    "antes",                 kDebe},
+    const struct { const char* name; Build window; QStringList typed; QString answer, message;
+    } rows[] = {
+        {"divisible",       divisible,   {"12", "4"},      "Es divisible",          ""},
+        {"not divisible",   divisible,   {"12", "5"},      "No es divisible",       ""},
+        {"-12 by 4",        divisible,   {"-12", "4"},     "antes",                 debe},
+        {"12 by -4",        divisible,   {"12", "-4"},     "antes",                 debe},
+        {"by 0.4, so 0",    divisible,   {"12", "0.4"},    "antes",                 invalid},
+        {"prime",           primos,      {"13"},           "El número es primo",    ""},
+        {"not prime",       primos,      {"4"},            "El número no es primo", ""},
+        {"over Integer",    primos,      {"40000"},        "antes",                 range},
+        {"perfect",         perfectos,   {"28"},           "Es perfecto",           ""},
+        {"not perfect",     perfectos,   {"12"},           "No es perfecto",        ""},
+        {"12abc",           perfectos,   {"12abc"},        "antes",                 nan},
+        {"amicable",        amigos,      {"220", "284"},   "Son amigos",            ""},
+        {"not amicable",    amigos,      {"16", "12"},     "No son amigos",         ""},
+        {"two roots",       cuadraticas, {"1", "-3", "2"}, "Raices  2  1",          ""},
+        {"double root",     cuadraticas, {"1", "2", "1"},  "Coinciden en -1",       ""},
+        {"complex",         cuadraticas, {"1", "2", "5"},  "Complejas -1+/- 2i",    ""},
+        {"a = 0",           cuadraticas, {"0", "2", "1"},  "antes",                 notQuad},
+        {"2, the least",    factoreo,    {"2"},            "2\n1",                  ""},
+        {"a prime, then 1", factoreo,    {"7"},            "7\n1",                  ""},
+        {"10000, largest",  factoreo,    {"10000"},        "2\n2\n2\n2\n5\n5\n5\n5\n1", ""},
+        {"no length limit", factoreo,    {blanks},         "2\n2\n3\n1",            ""},
+        {"10000.5",         factoreo,    {"10000.5"},      "",                      sizes},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         restart();
-        Form& w = show(row.w(host()));
-        w.setCaption("Label1", u"antes");
-        type(w, "Text1", row.a);
-        if (w.control("Text2"))
-            type(w, "Text2", row.b);
-        QTest::keyClick(w.control("Text1"), Qt::Key_Return); // "Calcular"
-        EXPECT_EQ(captionOf(w, "Label1"), row.label);
-        EXPECT_EQ(lastMessage(), row.text);
-    }
-}
-
-TEST_F(Windows, CalcularListsTheFactorsEndingWithOne) {
-    const QString range = "Esta aplicación soporta valores entre 2 y 10000";
-    const QString blanks = "1" + QString(99998, ' ') + "2";
-    // clang-format off
-    const struct { const char* name; QString typed; Lines printed; QString message; } rows[] = {
-        {"2, the smallest",       "2",       {" 2 ", " 1 "},                            ""},
-        {"a prime: itself, 1",    "7",       {" 7 ", " 1 "},                            ""},
-        {"10000, the largest",    "10000",   {" 2 ", " 2 ", " 2 ", " 2 ", " 5 ", " 5 ", " 5 ",
-                                              " 5 ", " 1 "},                            ""},
-        {"2.5 is taken as 2",     "2.5",     {" 2 ", " 1 "},                            ""},
-        {"3.5 is taken as 4",     "3.5",     {" 2 ", " 2 ", " 1 "},                     ""},
-        {"no length limit",       blanks,    {" 2 ", " 2 ", " 3 ", " 1 "},              ""},
-        {"1",                     "1",       {},                                        range},
-        {"1.9",                   "1.9",     {},                                        range},
-        {"10000.5",               "10000.5", {},                                        range},
-        {"10001",                 "10001",   {},                                        range},
-        {"letters",               "abc",     {},                                        range},
-        {"nothing",               "",        {},                                        kDebe},
-    };
-    // clang-format on
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        restart();
-        Form& w = open<frmFactoreo>();
-        w.Print(99); // a list from before, which every click wipes
-        type(w, "Text1", row.typed);
-        QTest::keyClick(w.control("Text1"), Qt::Key_Return);
-        EXPECT_EQ(w.printedLines(), row.printed);
-        EXPECT_EQ(lastMessage(), row.message);
+        Form& w = open(row.window);
+        const char* label = w.control("lblSalida") ? "lblSalida" : "Label1";
+        const bool lists = row.window == factoreo;
+        lists ? w.Print(99) : w.setCaption(label, u"antes");
+        const QList<QLineEdit*> boxes = w.findChildren<QLineEdit*>();
+        for (int k = 0; k < boxes.size(); ++k)
+            boxes[k]->setText(row.typed.value(k));
+        QTest::keyClick(boxes[0], Qt::Key_Return);
+        const auto* read = QAccessible::queryAccessibleInterface(w.surface());
+        EXPECT_EQ(lists ? read->text(QAccessible::Description) : shows(w, label), row.answer);
+        EXPECT_EQ(message, row.message);
     }
 }
 
@@ -84,182 +69,137 @@ TEST_F(Windows, AutomaticSearchesAndClicksWhileOneRuns) {
     // Ticked, then `calcs` searches; once the progress shows the number `at`, the controls
     // `then` are clicked from inside the running search.
     // clang-format off
-    const struct { const char* name; Form& (*window)(FormHost&); int calcs, at;
-                   std::vector<const char*> then; QString text1; bool on; const char* shown;
-    } rows[] = {
-        {"6, then 28",      perfectos, 2, 0,   {},                   " 28", false, "frmPerfectos"},
-        {"pairs both ways", amigos,    2, 0,   {},                   "284", false, "frmAmigos"},
+    const struct { const char* name; Build window; int calcs, at; std::vector<const char*> then;
+                   QString text1; bool on; QString shown; } rows[] = {
         {"clear during it", perfectos, 2, 12,  {"Check1"},           " 28", true,  "frmPerfectos"},
         {"tick twice",      perfectos, 2, 12,  {"Check1", "Check1"}, " 6",  false, "frmPerfectos"},
         {"Calcular nested", perfectos, 1, 2,   {"Command1"},         " 28", false, "frmPerfectos"},
         {"INICIO",          amigos,    2, 225, {"Command3"},         "284", false, "frmIndex"},
-        {"SALIR ends",      perfectos, 2, 8,   {"Command2"},         " 6",  false, "0 windows"},
+        {"SALIR ends",      perfectos, 2, 8,   {"Command2"},         " 6",  false, ""},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         restart();
-        Form& w = show(row.window(host()));
+        Form& w = open(row.window);
         const bool perfect = row.window == perfectos;
         const char* label = perfect ? "Label3" : "Label1";
-        const QString at = QString::number(row.at);
-        const QString when = (perfect ? "Procesando... " : "Procesando...") + at;
+        const QString at = (perfect ? "Procesando... " : "Procesando...") + QString::number(row.at);
         bool clicked = false;
         host().setPumpPolicy(1, std::chrono::nanoseconds(0));
         host().setPumpProbe([&] {
-            if (!clicked && captionOf(w, label) == when && !row.then.empty()) {
-                clicked = true;
-                for (const char* control : row.then)
-                    QMetaObject::invokeMethod(w.control(control), "click", Qt::QueuedConnection);
-            }
+            if (clicked || shows(w, label) != at)
+                return;
+            clicked = true;
+            for (const char* name : row.then)
+                QMetaObject::invokeMethod(w.control(name), "click", Qt::QueuedConnection);
         });
         click(w, "Check1");
         for (int c = 0; c < row.calcs; ++c)
             click(w, "Command1");
-        EXPECT_EQ(clicked, !row.then.empty());
-        EXPECT_EQ(textOf(w, "Text1"), row.text1);
+        EXPECT_TRUE(clicked);
+        EXPECT_EQ(shows(w, "Text1"), row.text1);
         EXPECT_EQ(w.enabled("Text1"), row.on);
-        EXPECT_EQ(captionOf(w, label), visibleName() == "0 windows" ? when : "Listo");
-        EXPECT_EQ(visibleName(), row.shown);
-        EXPECT_EQ(ends, visibleName() == "0 windows" ? 1 : 0);
-        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(shows(w, label), row.shown.isEmpty() ? at : "Listo");
+        EXPECT_EQ(shown(), row.shown);
+        EXPECT_EQ(message, "");
     }
-    restart();
-    Form& w = open<frmAmigos>(); // the pair's other number
-    click(w, "Check1");
-    click(w, "Command1");
-    EXPECT_EQ(textOf(w, "Text2"), "284");
 }
 
-TEST_F(Windows, EachCalculatorButtonReachesItsKey) {
-    // After 9 and "+", the typed text and the button; "=" repeats "+".
+TEST_F(Windows, EachCalculatorKeyWorksAndLeavesTheDisplayReadyForTheNextNumber) {
+    // After 9 and "+", the typed text and the key, by mouse or by Space; then a 7 typed.
+    const QString zero = "Error, no se puede dividir por cero";
+    const QString angle = "Esta función está preparada hasta 360º. Cifras mayores pueden causar "
+                          "errores impredecibles";
     // clang-format off
-    const struct { const char* button; QString typed, display; int paso;
-                   QString text = {}; } rows[] = {
-        {"cmdSumar",  "4",   "13",                2},
-        {"cmdResta",  "4",   "5",                 2},
-        {"cmdMultip", "4",   "36",                2},
-        {"cmdDiv",    "4",   "2.25",              2},
-        {"cmdDivE",   "0.4", "0.4",               1, "Error, no se puede dividir por cero"},
-        {"cmdPot",    "4",   "6561",              2},
-        {"cmdRaiz",   "4",   "1.73205080756888",  2},
-        {"cmdIgual",  "4",   "13",                2},
-        {"Command4",  "4",   "",                  1},
-        {"Command3",  "4",   "",                  0},
-        {"cmdSen",    "30",  "0.499997596259436", 2},
-        {"cmdCos",    "30",  "0.866026791580252", 2},
-        {"cmdTg",     "30",  "0.577346568397824", 2},
-        {"cmdPi",     "4",   "3.1415927",         1},
+    const struct { const char* key; QString typed, display, message; } rows[] = {
+        {"cmdSumar",  "4",   "13",                ""},
+        {"cmdDiv",    "4",   "2.25",              ""},
+        {"cmdDivE",   "0.4", "0.4",               zero},
+        {"cmdIgual",  "4",   "13",                ""},
+        {"Command3",  "4",   "",                  ""},
+        {"cmdSen",    "400", "0.642759259490991", angle},
+        {"cmdPi",     "4",   "3.1415927",         ""},
     };
     // clang-format on
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.button);
-        restart();
-        frmCalculadora& w = open<frmCalculadora>();
-        type(w, "Text1", "9");
-        click(w, "cmdSumar");
-        type(w, "Text1", row.typed);
-        click(w, row.button);
-        EXPECT_EQ(textOf(w, "Text1"), row.display);
-        EXPECT_EQ(w.paso(), row.paso);
-        EXPECT_EQ(lastMessage(), row.text);
+        for (bool space : {false, true}) {
+            SCOPED_TRACE(std::string(row.key) + (space ? " by Space" : ""));
+            restart();
+            Form& w = open(calc);
+            const auto press = [&](QWidget* key) {
+                key->setFocus();
+                space ? QTest::keyClick(key, ' ') : QTest::mouseClick(key, Qt::LeftButton);
+            };
+            QTest::keyClicks(w.control("Text1"), "9");
+            press(w.control("cmdSumar"));
+            QTest::keyClicks(QApplication::focusWidget(), row.typed);
+            press(w.control(row.key));
+            EXPECT_EQ(shows(w, "Text1"), row.display);
+            EXPECT_EQ(message, row.message);
+            QTest::keyClicks(QApplication::focusWidget(), "7");
+            EXPECT_EQ(shows(w, "Text1"), "7");
+        }
     }
 }
 
-TEST_F(Windows, CalculatorEnterPressesNoKey) {
-    frmCalculadora& w = open<frmCalculadora>();
-    type(w, "Text1", "7");
+TEST_F(Windows, CalculatorEnterPressesNoKeyAndARunTakes1000Steps) {
+    Form& w = open(calc);
+    QTest::keyClicks(w.control("Text1"), "1");
     QTest::keyClick(w.control("Text1"), Qt::Key_Return);
     QTest::keyClick(w.control("Text1"), Qt::Key_Enter);
-    EXPECT_EQ(textOf(w, "Text1"), "7");
-    EXPECT_EQ(w.paso(), 0);
+    EXPECT_EQ(shows(w, "Text1"), "1");
+    auto* times = qobject_cast<QAbstractButton*>(w.control("cmdMultip"));
+    for (int step = 1; step <= 1000; ++step)
+        times->click();
+    EXPECT_EQ(message, "");
+    times->click();
+    EXPECT_EQ(message, "La cuenta llegó a 1000 pasos. Presione 'Borrar todo' para empezar otra.");
 }
 
-TEST_F(Windows, AfterACalculatorKeyTheNextNumberTypedReplacesTheDisplay) {
-    // Typed on the keyboard: a, then key1, b, key2 (if any) and c; keys clicked or pressed
-    // with Space.
+TEST_F(Host, AnExceptionInAHandlerIsToldOrPassedOn) {
+    const QString range = "El número está fuera del rango admitido.";
     // clang-format off
-    const struct { const char* name; const char *a, *key1, *b, *key2, *c; bool space;
-                   QString out; } rows[] = {
-        {"2 + 3 = by mouse", "2", "cmdSumar", "3", "cmdIgual",  "",  false, "5"},
-        {"2 + 3 = by Space", "2", "cmdSumar", "3", "cmdIgual",  "",  true,  "5"},
-        {"2 + 3 * gives 6",  "2", "cmdSumar", "3", "cmdMultip", "",  false, "6"},
-        {"PI, then 2",       "",  "cmdPi",    "2", nullptr,     "",  false, "2"},
-        {"8 / 0 =, then 4",  "8", "cmdDiv",   "0", "cmdIgual",  "4", false, "4"},
+    const struct { const char* name; void (*raise)(); QString error, message; } rows[] = {
+        {"out of memory",    [] { throw std::bad_alloc(); },           "",          range},
+        {"std exception",    [] { throw std::out_of_range("llena"); }, "llena",     ""},
+        {"no std exception", [] { throw 7; },                          "not a std", ""},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        restart();
-        frmCalculadora& w = open<frmCalculadora>();
-        const auto press = [&](const char* key) {
-            if (!key)
-                return;
-            if (!row.space)
-                return click(w, key);
-            w.control(key)->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(w.control(key), Qt::Key_Space);
-        };
-        QTest::keyClicks(QApplication::focusWidget(), row.a);
-        press(row.key1);
-        QTest::keyClicks(QApplication::focusWidget(), row.b);
-        press(row.key2);
-        QTest::keyClicks(QApplication::focusWidget(), row.c);
-        EXPECT_EQ(textOf(w, "Text1"), row.out);
+        message.clear();
+        QString error;
+        host().setProgrammingErrorSink([&](const QString& what) { error = what; });
+        host().dispatch(&row, row.raise);
+        EXPECT_EQ(error.isEmpty(), row.error.isEmpty());
+        EXPECT_TRUE(error.contains(row.error));
+        EXPECT_EQ(message, row.message);
     }
+    host().setProgrammingErrorSink({}); // the program's own
+    host().dispatch(&rows, rows[1].raise);
+    EXPECT_EQ(message, "La operación no tiene un resultado válido.");
 }
 
-TEST_F(Windows, EveryCalculatorKeyLeavesTheDisplayFocusedAndSelected) {
-    frmCalculadora& w = open<frmCalculadora>();
-    auto* display = qobject_cast<QLineEdit*>(w.control("Text1"));
-    for (QAbstractButton* key : w.findChildren<QAbstractButton*>()) {
-        if (key->text() == "INICIO" || key->text() == "SALIR")
-            continue;
-        SCOPED_TRACE(key->objectName().toStdString());
-        type(w, "Text1", "9");
-        QTest::mouseClick(key, Qt::LeftButton);
-        EXPECT_EQ(QApplication::focusWidget(), display);
-        EXPECT_EQ(display->selectedText(), display->text());
-    }
+TEST_F(Host, AClickPostedDuringALongLoopRunsBeforeItEnds) {
+    Form& menu = open(indice);
+    host().dispatch(&menu, [&] {
+        QMetaObject::invokeMethod(menu.control("Command3"), "click", Qt::QueuedConnection);
+        for (long step = 0; menu.isVisible() && step < 20'000'000'000L; ++step)
+            host().DoEvents();
+    });
+    EXPECT_EQ(shown(), "frmPrimos");
 }
 
-TEST_F(Windows, QuadraticsAnswerInTheLabelOrKeepTheLastAnswer) {
-    const QString kept = "Raices  2  1";
-    const QString notQuadratic = "La función no es cuadrática: AX2 no puede ser 0.";
-    // clang-format off
-    const struct { const char* name; QString a, b, c, answer, message; } rows[] = {
-        {"double root",   "1", "2",     "1", "Coinciden en -1",    ""},
-        {"complex",       "1", "2",     "5", "Complejas -1+/- 2i", ""},
-        {"a = 0",         "0", "2",     "1", kept,                 notQuadratic},
-        {"nothing",       "",  "",      "",  kept,                 kDebe},
-        {"b^2 too large", "1", "1E+20", "1", kept,                 kInvalid},
+TEST_F(Host, NestedRunsOfOneHandlerStopAt16) {
+    int depth = 0, deepest = 0;
+    std::function<void()> run = [&] {
+        deepest = std::max(deepest, ++depth);
+        host().dispatch(&run, run);
+        --depth;
     };
-    // clang-format on
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        restart();
-        Form& w = open<frmCuadraticas>();
-        const auto calcular = [&](const QString& a, const QString& b, const QString& c) {
-            type(w, "txtValorA", a);
-            type(w, "txtValorB", b);
-            type(w, "txtValorC", c);
-            QTest::keyClick(w.control("txtValorC"), Qt::Key_Return); // the default button
-        };
-        calcular("1", "-3", "2");
-        ASSERT_EQ(captionOf(w, "lblSalida"), kept);
-        calcular(row.a, row.b, row.c);
-        EXPECT_EQ(captionOf(w, "lblSalida"), row.answer);
-        EXPECT_EQ(lastMessage(), row.message);
-    }
-}
-
-TEST_F(Windows, ALongButtonCaptionBreaksAtItsLastBlank) {
-    frmIndex& menu = open<frmIndex>();
-    const auto shown = [&](const char* button) {
-        return qobject_cast<QAbstractButton*>(menu.control(button))->text();
-    };
-    EXPECT_EQ(shown("Command6"), "F&unciones\nCuadráticas");
-    EXPECT_EQ(shown("Command5"), "&Es Divisible");
+    host().dispatch(&run, run);
+    EXPECT_EQ(deepest, 16);
 }
 
 } // namespace
