@@ -4,7 +4,6 @@
 #include <cmath>
 #include <optional>
 #include <span>
-#include <stdexcept>
 
 namespace ordevix {
 
@@ -72,13 +71,8 @@ struct Calculadora::Funcion {
     bool exactoPorValor;
 };
 
-Calculadora::Calculadora(const RegionalSettings& regional, Visor& visor, Integer capacidad)
-    : regional_(regional), visor_(visor), capacidad_(capacidad) {
-    if (capacidad < 1) {
-        throw std::invalid_argument("Calculadora: capacidad menor que 1");
-    }
-    resultados_.assign(static_cast<std::size_t>(capacidad) + 1, 0.0);
-}
+Calculadora::Calculadora(const RegionalSettings& regional, Visor& visor)
+    : regional_(regional), visor_(visor), resultados_(kPasosPorCuenta + 1, 0.0) {}
 
 void Calculadora::sumar() {
     operar(Operacion::Suma);
@@ -204,10 +198,10 @@ void Calculadora::aplicarFuncion(const Funcion& funcion) {
 }
 
 bool Calculadora::avisarSiNoQuedanPasos() {
-    if (paso_ < capacidad_) {
+    if (paso_ < kPasosPorCuenta) {
         return false;
     }
-    visor_.avisar(u"La cuenta llegó a " + IntegerToText(capacidad_) +
+    visor_.avisar(u"La cuenta llegó a " + IntegerToText(kPasosPorCuenta) +
                   u" pasos. Presione 'Borrar todo' para empezar otra.");
     return true;
 }

@@ -29,9 +29,7 @@ class Calculadora {
 public:
     static constexpr Integer kPasosPorCuenta = 1000;
 
-    // Throws std::invalid_argument for a capacity below 1.
-    Calculadora(const RegionalSettings& regional, Visor& visor,
-                Integer capacidad = kPasosPorCuenta);
+    Calculadora(const RegionalSettings& regional, Visor& visor);
 
     // Operation keys: each applies its own operation at once to the running
     // value and the display.
@@ -72,7 +70,6 @@ private:
 
     RegionalSettings regional_;
     Visor& visor_;
-    Integer capacidad_;
     // Entry k holds the result of step k; entry 0 is never used, so that the
     // step number is the index.
     std::vector<Double> resultados_;

@@ -3,10 +3,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -195,46 +192,6 @@ TEST_F(Desktop, AutomaticoTurnedAnyWayGreysTheBoxesReadablyAndRestartsTheSearch)
         EXPECT_EQ(shows(w, "Text1"), row.first);
     }
     QApplication::setPalette(system);
-}
-
-TEST_F(Desktop, ThePrintedNumbersAreCopiedOnePerLine) {
-    // clang-format off
-    const struct { const char* name; QString typed; bool menu, enabled; } rows[] = {
-        {"by the menu",   "8192", true,  true},
-        {"by Ctrl+C",     "8192", false, true},
-        {"after refusal", "1",    true,  false},
-    };
-    // clang-format on
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        restart();
-        Form& w = open(factoreo);
-        type(w, "Text1", row.typed);
-        click(w, "Command1");
-        QGuiApplication::clipboard()->setText("antes");
-        bool enabled = true;
-        const QPoint at(5, 5);
-        if (row.menu) {
-            QTimer::singleShot(0, [&] { // inside the context menu's own event loop
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                ASSERT_TRUE(menu);
-                QAction* copy = menu->actions().front();
-                EXPECT_EQ(copy->text(), "Copiar");
-                enabled = copy->isEnabled();
-                copy->trigger();
-                menu->close();
-            });
-            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at,
-                                         w.surface()->mapToGlobal(at));
-            QApplication::sendEvent(w.surface(), &rightClick);
-        } else {
-            QTest::mouseClick(w.surface(), Qt::LeftButton, {}, at);
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
-        }
-        EXPECT_EQ(enabled, row.enabled);
-        const QString twos = QString("2\n").repeated(13) + "1";
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.enabled ? twos : "antes");
-    }
 }
 
 TEST_F(Spanish, TheMessageBoxIsModalTitledWithoutIconWithOneAceptarButton) {

@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QClipboard>
 
 #include <new>
 #include <stdexcept>
@@ -14,7 +15,7 @@ using Host = UiTest;
 
 TEST_F(Windows, EnterAnswersOrKeepsTheAnswerWithAMessage) {
     // The boxes typed into in order, then Enter. The label starts as "antes"; the lister's
-    // answer is its list as read out, which starts as 99.
+    // answer is its list as read out and copied, which starts as 99.
     const QString debe = "Debe ingresar valores", blanks = "1" + QString(99998, ' ') + "2";
     const QString nan = "El valor ingresado no es un número válido.";
     const QString range = "El número está fuera del rango admitido.";
@@ -62,6 +63,15 @@ TEST_F(Windows, EnterAnswersOrKeepsTheAnswerWithAMessage) {
         const auto* read = QAccessible::queryAccessibleInterface(w.surface());
         EXPECT_EQ(lists ? read->text(QAccessible::Description) : shows(w, label), row.answer);
         EXPECT_EQ(message, row.message);
+        if (lists) { // and by Ctrl+C once clicked, or by its context menu's "Copiar"
+            QGuiApplication::clipboard()->clear();
+            QTest::mouseClick(w.surface(), Qt::LeftButton);
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), row.answer);
+            const QAction* copiar = w.surface()->actions().value(0);
+            EXPECT_EQ(copiar->text(), "Copiar");
+            EXPECT_EQ(copiar->isEnabled(), !row.answer.isEmpty());
+        }
     }
 }
 
