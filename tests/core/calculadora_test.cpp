@@ -17,7 +17,7 @@ constexpr Key mas = &Calculadora::sumar, entre = &Calculadora::dividir,
               seno = &Calculadora::seno;
 
 struct Press {
-    const char* typed; // over the display, before the key
+    const char* typed;
     Key key;
 };
 
@@ -50,9 +50,10 @@ TEST(Calculadora, KeysOfARun) {
         const char* name; const char* shown; int paso; Text told; std::vector<Press> presses;
         std::optional<FaultKind> fault = {};
     } rows[] = {
-        {"Raiz of 0",  "0",  2, {},   {{"0", raiz}, {"2", igual}}},
-        {"/ by 0",     "13", 2, cero, {{"8", entre}, {"0", igual}, {"5", mas}}},
-        {"Raiz fault", "30", 2, {},   {{"27", raiz}, {"0", igual}, {"3", mas}}, Arithmetic},
+        {"Raiz of 0",    "0",  2, {},   {{"0", raiz}, {"2", igual}}},
+        {"/ by 0",       "13", 2, cero, {{"8", entre}, {"0", igual}, {"5", mas}}},
+        {"= first adds", "14", 2, {},   {{"7", igual}, {"7", igual}}},
+        {"Raiz fault",   "30", 2, {},   {{"27", raiz}, {"0", igual}, {"3", mas}}, Arithmetic},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -66,10 +67,12 @@ TEST(Calculadora, KeysOfARun) {
     }
 }
 
-// The sine knows 90,0 as 90, the others only the typed digits; above 360 a warning comes first.
+// The sine knows 90,0 as 90, the others only the typed digits; above 360 a warning comes first,
+// and 0 is no angle.
 TEST(Calculadora, QuadrantAnglesAreExact) {
     const Text aviso = u"Esta función está preparada hasta 360º. Cifras mayores pueden causar "
                        u"errores impredecibles";
+    const Text debe = u"Debe ingresar valores";
     // clang-format off
     const struct { const char* angle; const char* shown[3]; Text told = {}; } rows[] = {
         //        Seno                   Cosen                   Tg
@@ -79,13 +82,13 @@ TEST(Calculadora, QuadrantAnglesAreExact) {
         {"360",   {"0",                  "1",                    "-3,33071795993894E-05"}},
         {"90,0",  {"1",                  "8,32679489667197E-06", "120094,227415762"}},
         {"360,5", {"0,00869318332396439", "0,999962213567941",   "0,00869351182075816"}, aviso},
+        {"0",     {"0",                  "0",                    "0"},                   debe},
     };
     // clang-format on
     const Key keys[] = {seno, &Calculadora::coseno, &Calculadora::tangente};
     for (const auto& row : rows)
         for (int k = 0; k < 3; ++k) {
             SCOPED_TRACE(row.angle);
-            SCOPED_TRACE(k);
             Recorder r;
             r.press({{row.angle, keys[k]}});
             EXPECT_EQ(r.shown, row.shown[k]);

@@ -1,4 +1,4 @@
-// The solver's answers; the window's rows show where each one goes.
+// The answers; the window's rows show where each one goes.
 #include "quadratic/cuadratica.h"
 
 #include <gtest/gtest.h>

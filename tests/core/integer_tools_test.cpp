@@ -10,8 +10,8 @@ constexpr RegionalSettings P = RegionalSettings::period();
 const auto noYield = [](std::int32_t pasos) { return pasos; }; // grants all that is asked
 using enum Respuesta;
 
-// Grants `trozo` steps a call; the call that starts step `paso` sets n to `nuevo`, as a tick of
-// "Automático" or a nested search does.
+// Grants `trozo` steps a call; the call starting step `paso` sets n to `nuevo`, as a nested
+// handler does.
 struct Trozos {
     Integer& n;
     int trozo = 1, paso = 0;

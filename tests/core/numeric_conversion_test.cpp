@@ -11,7 +11,7 @@ namespace {
 
 constexpr RegionalSettings P = RegionalSettings::period(), C = RegionalSettings::comma();
 
-using Outcome = std::variant<double, FaultKind>; // a value, or the fault raised instead
+using Outcome = std::variant<double, FaultKind>;
 template <typename F, typename... Args> Outcome run(F f, const Args&... args) try {
     return double(f(args...));
 } catch (const Fault& fault) {
