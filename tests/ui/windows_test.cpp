@@ -42,6 +42,7 @@ TEST_F(Windows, EnterAnswersOrKeepsTheAnswerWithAMessage) {
         {"double root",     cuadraticas, {"1", "2", "1"},  "Coinciden en -1",       ""},
         {"complex",         cuadraticas, {"1", "2", "5"},  "Complejas -1+/- 2i",    ""},
         {"a = 0",           cuadraticas, {"0", "2", "1"},  "antes",                 notQuad},
+        {"no coefficient",  cuadraticas, {},               "antes",                 debe},
         {"2, the least",    factoreo,    {"2"},            "2\n1",                  ""},
         {"a prime, then 1", factoreo,    {"7"},            "7\n1",                  ""},
         {"10000, largest",  factoreo,    {"10000"},        "2\n2\n2\n2\n5\n5\n5\n5\n1", ""},
