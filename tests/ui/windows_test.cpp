@@ -118,7 +118,8 @@ TEST_F(Windows, AutomaticSearchesAndClicksWhileOneRuns) {
 }
 
 TEST_F(Windows, EachCalculatorKeyWorksAndLeavesTheDisplayReadyForTheNextNumber) {
-    // After 9 and "+", the typed text and the key, by mouse or by Space; then a 7 typed.
+    // After 9 and "+", the typed keys (\b: Backspace) and the key, by mouse or by Space; then
+    // a 7 typed.
     const QString zero = "Error, no se puede dividir por cero";
     const QString angle = "Esta función está preparada hasta 360º. Cifras mayores pueden causar "
                           "errores impredecibles";
@@ -126,6 +127,7 @@ TEST_F(Windows, EachCalculatorKeyWorksAndLeavesTheDisplayReadyForTheNextNumber) 
     const struct { const char* key; QString typed, display, message; } rows[] = {
         {"cmdSumar",  "4",   "13",                ""},
         {"cmdDiv",    "4",   "2.25",              ""},
+        {"cmdDiv",    "\b",  "000",               ""},
         {"cmdDivE",   "0.4", "0.4",               zero},
         {"cmdIgual",  "4",   "13",                ""},
         {"Command3",  "4",   "",                  ""},
