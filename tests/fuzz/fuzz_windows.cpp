@@ -1,9 +1,7 @@
-// The windows under libFuzzer, offscreen. An input is one run of the program on a fresh host:
-// byte 0 is comma as the decimal separator | search steps per event pass (1, 16, 256, 4096)
-// << 1, the rest the user's actions, each delivered to the window showing at the next pass,
-// the target's or that of DoEvents in a search, which takes the next actions. After each, one
-// window shows, labels and message boxes read the program's texts and no exception but its
-// faults reached the dispatcher; if not, or on a sanitizer report, it prints the actions.
+// The windows under libFuzzer, offscreen: an input is one run of the program on a fresh host, byte
+// 0 the decimal comma | search steps per event pass (1, 16, 256, 4096) << 1, the rest the user's
+// actions, each delivered at the next pass, the target's or DoEvents' in a search. After each, one
+// window shows and labels, messages and faults are the program's; else it prints the actions.
 #include "shell/form_host.h"
 #include "shell/frmIndex.h"
 
@@ -47,6 +45,18 @@ const std::map<QString, QString> kWritten = {
 // clang-format on
 std::map<QString, QRegularExpression> allowed; // by label: those, or its caption as first seen
 
+// A typed text of the tables by its number: kind << 8 | t.
+QString tableText(int id) {
+    const int t = id & 255;
+    return kPrefixes[t % 4] + kBodies[(id >> 8) * 16 + t / 4 % 16] + kSuffixes[t / 64];
+}
+QHash<QString, int> tableTexts; // by text, its number
+
+// Coverage of the target's own, beside the program's: which table text each box held when a
+// key or a click reached its window. An input that tries a new text in a box is kept, and
+// libFuzzer goes on to try the others there.
+__attribute__((section("__libfuzzer_extra_counters"))) std::uint8_t textsTried[64][512];
+
 const std::uint8_t *rest, *restEnd; // the input not yet read
 bool ended;
 int waits, depth; // passes the user lets go by; actions running inside others
@@ -65,6 +75,13 @@ QWidget* showing() {
         if (w->isVisible() && w->objectName().startsWith("frm"))
             return w;
     fail("no window showing");
+}
+
+void noteTexts() {
+    QWidget* w = showing();
+    for (const QLineEdit* box : w->findChildren<QLineEdit*>())
+        if (const int id = tableTexts.value(box->text(), -1); id >= 0)
+            ++textsTried[qChecksum((w->objectName() + box->objectName()).toLatin1()) % 64][id];
 }
 
 void check() {
@@ -103,6 +120,7 @@ void post(QObject* target, const QString& what, const Act& act) {
 }
 
 const Act click = [](QObject* control) {
+    noteTexts();
     if (auto* item = qobject_cast<QAction*>(control))
         item->trigger();
     else
@@ -112,15 +130,16 @@ const Act close = [](QObject* window) { static_cast<QWidget*>(window)->close(); 
 Act press(Qt::Key key) {
     return [key](QObject* window) {
         QWidget* w = static_cast<QWidget*>(window);
+        noteTexts();
         QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, key);
     };
 }
 
 // Posts the next action, [what | quick << 3 | more << 4] [which]: a row of acts, or 7, wait;
 // true for a quick one, which shares its pass with the next. Enter with more >= 8 is pressed
-// 2 to 256 times. Typing reads a byte t; more = append | Enter << 1 | kind << 2, kinds 0 and
-// 1: prefix, body (of the first 16 or the others) and suffix from t; 2: t % 32 raw bytes;
-// 3: 20 * t blanks or nines after a 1.
+// 2 to 256 times. Typing into box `which` reads a byte t; more = append | Enter << 1 | kind << 2,
+// kinds 0 and 1: the table text kind << 8 | t; 2: t % 32 raw bytes, then t / 32 * 700 blanks or
+// nines; 3: the 64 table texts from t % 8 * 64 in turn, each followed by Enter.
 bool postAction() {
     const int how = take(), which = take(), what = how % 8, t = what == 1 ? take() : 0;
     const int kind = how >> 6;
@@ -130,43 +149,47 @@ bool postAction() {
     }
     QWidget* window = showing();
     QObjectList controls; // the buttons and menu items, named by the program
+    QObject* inicio = nullptr;
     for (QObject* c : window->findChildren<QObject*>())
         if ((c->inherits("QAbstractButton") || c->inherits("QAction")) &&
-            !c->objectName().isEmpty() && !c->objectName().startsWith("qt_"))
+            !c->objectName().isEmpty() && !c->objectName().startsWith("qt_")) {
             controls << c;
-    QObject* inicio = nullptr;
-    for (QObject* c : controls)
-        if (c->property("text") == "INICIO")
-            inicio = c;
+            inicio = c->property("text") == "INICIO" ? c : inicio;
+        }
     const auto boxes = window->findChildren<QLineEdit*>();
-    QString text =
-        kind > 1 ? "" : kPrefixes[t % 4] + kBodies[kind * 16 + t / 4 % 16] + kSuffixes[t / 64];
-    for (int n = kind == 2 ? t % 32 : 0; n > 0 && rest < restEnd; --n) {
-        const int c = take();
-        text += c < 128 ? QChar(c) : QChar(kWide[c % kWide.size()]);
+    if (what == 1 && !boxes.isEmpty()) {
+        QStringList texts(kind < 2 ? tableText(kind << 8 | t) : "");
+        for (int n = kind == 2 ? t % 32 : 0; n > 0 && rest < restEnd; --n) {
+            const int c = take();
+            texts[0] += c < 128 ? QChar(c) : QChar(kWide[c % kWide.size()]);
+        }
+        texts[0] += kind == 2 ? QString(t / 32 * 700, t & 32 ? ' ' : '9') : "";
+        for (int id = t % 8 * 64; kind == 3 && id < t % 8 * 64 + 64; ++id)
+            texts << tableText(id);
+        for (const QString& text : texts.mid(kind == 3)) {
+            QString shown;
+            QDebug(&shown) << (how & 16 ? "+=" : "=") << text.left(40) << text.size();
+            post(boxes[which % boxes.size()], shown, [text, append = bool(how & 16)](QObject* b) {
+                auto* box = static_cast<QLineEdit*>(b);
+                if (box->isEnabled()) // a disabled box takes no typing
+                    box->setText(append ? box->text() + text : text);
+            });
+            if (how & 32 || kind == 3) // as one types a number and presses Enter
+                post(window, "Enter", press(Qt::Key_Return));
+        }
     }
-    text += kind == 3 ? "1" + QString(20 * t, t % 2 ? ' ' : '9') : "";
-    QString shown;
-    QDebug(&shown) << (how & 16 ? "+=" : "=") << text.left(40) << text.size();
-    const Act type = [text, append = bool(how & 16)](QObject* b) {
-        auto* box = static_cast<QLineEdit*>(b);
-        if (box->isEnabled()) // a disabled box takes no typing
-            box->setText(append ? box->text() + text : text);
-    };
     // clang-format off
     const struct { QObject* target; QString what; Act act; } acts[] = {
-        {controls[which % controls.size()],                       "click", click},
-        {boxes.isEmpty() ? nullptr : boxes[which % boxes.size()], shown,   type},
-        {window->findChild<QCheckBox*>(),                         "click", click},
-        {window,                                                  "Enter", press(Qt::Key_Return)},
-        {window,                                                  "Esc",   press(Qt::Key_Escape)},
-        {inicio,                                                   "click", click},
-        {window,                                                  "close", close}};
+        {controls[which % controls.size()], "click", click},
+        {nullptr,                           "type",  {}},
+        {window->findChild<QCheckBox*>(),   "click", click},
+        {window,                            "Enter", press(Qt::Key_Return)},
+        {window,                            "Esc",   press(Qt::Key_Escape)},
+        {inicio,                            "click", click},
+        {window,                            "close", close}};
     // clang-format on
     for (int k = what == 3 && how >= 128 ? 2 << (how >> 4 & 7) : 1; k > 0 && acts[what].target; --k)
         post(acts[what].target, acts[what].what, acts[what].act);
-    if (what == 1 && how & 32 && acts[1].target) // as one types a number and presses Enter
-        post(window, "Enter", press(Qt::Key_Return));
     return how & 8;
 }
 
@@ -199,6 +222,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     const rlimit stack{1 << 20, 1 << 20};
     setrlimit(RLIMIT_STACK, &stack);
     new QApplication(*argc, *argv); // the host sets it up; Qt leaves libFuzzer's flags alone
+    for (int id = 0; id < 512; ++id)
+        tableTexts.insert(tableText(id), id);
     return 0;
 }
 
