@@ -1,7 +1,5 @@
-// The windows under libFuzzer, offscreen: an input is one run of the program on a fresh host, byte
-// 0 the decimal comma | search steps per event pass (1, 16, 256, 4096) << 1, the rest the user's
-// actions, each delivered at the next pass, the target's or DoEvents' in a search. After each, one
-// window shows and labels, messages and faults are the program's; else it prints the actions.
+// The windows under libFuzzer, offscreen, each input one run of the program; after each action
+// one window shows and labels, messages and faults are the program's, or the actions are printed.
 #include "shell/form_host.h"
 #include "shell/frmIndex.h"
 
@@ -50,12 +48,6 @@ QString tableText(int id) {
     const int t = id & 255;
     return kPrefixes[t % 4] + kBodies[(id >> 8) * 16 + t / 4 % 16] + kSuffixes[t / 64];
 }
-QHash<QString, int> tableTexts; // by text, its number
-
-// Coverage of the target's own, beside the program's: which table text each box held when a
-// key or a click reached its window. An input that tries a new text in a box is kept, and
-// libFuzzer goes on to try the others there.
-__attribute__((section("__libfuzzer_extra_counters"))) std::uint8_t textsTried[64][512];
 
 const std::uint8_t *rest, *restEnd; // the input not yet read
 bool ended;
@@ -77,13 +69,6 @@ QWidget* showing() {
     fail("no window showing");
 }
 
-void noteTexts() {
-    QWidget* w = showing();
-    for (const QLineEdit* box : w->findChildren<QLineEdit*>())
-        if (const int id = tableTexts.value(box->text(), -1); id >= 0)
-            ++textsTried[qChecksum((w->objectName() + box->objectName()).toLatin1()) % 64][id];
-}
-
 void check() {
     int shown = 0;
     for (const QWidget* w : QApplication::topLevelWidgets()) {
@@ -101,8 +86,7 @@ void check() {
         fail(QString("%1 windows showing").arg(shown));
 }
 
-// Delivers act to target at the next pass unless the program has ended; logs it indented by
-// the actions it runs inside.
+// Delivers act at the next pass unless the program has ended; logs it indented by nesting.
 void post(QObject* target, const QString& what, const Act& act) {
     const QString where = showing()->objectName() + ": " + target->objectName() + " " + what;
     QMetaObject::invokeMethod(
@@ -120,7 +104,6 @@ void post(QObject* target, const QString& what, const Act& act) {
 }
 
 const Act click = [](QObject* control) {
-    noteTexts();
     if (auto* item = qobject_cast<QAction*>(control))
         item->trigger();
     else
@@ -130,16 +113,16 @@ const Act close = [](QObject* window) { static_cast<QWidget*>(window)->close(); 
 Act press(Qt::Key key) {
     return [key](QObject* window) {
         QWidget* w = static_cast<QWidget*>(window);
-        noteTexts();
         QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, key);
     };
 }
 
+// Byte 0: decimal comma | search steps per event pass (1, 16, 256, 4096) << 1; then actions.
 // Posts the next action, [what | quick << 3 | more << 4] [which]: a row of acts, or 7, wait;
 // true for a quick one, which shares its pass with the next. Enter with more >= 8 is pressed
 // 2 to 256 times. Typing into box `which` reads a byte t; more = append | Enter << 1 | kind << 2,
 // kinds 0 and 1: the table text kind << 8 | t; 2: t % 32 raw bytes, then t / 32 * 700 blanks or
-// nines; 3: the 64 table texts from t % 8 * 64 in turn, each followed by Enter.
+// nines; 3: the 128 table texts from t % 4 * 128 in turn, each followed by Enter.
 bool postAction() {
     const int how = take(), which = take(), what = how % 8, t = what == 1 ? take() : 0;
     const int kind = how >> 6;
@@ -164,7 +147,7 @@ bool postAction() {
             texts[0] += c < 128 ? QChar(c) : QChar(kWide[c % kWide.size()]);
         }
         texts[0] += kind == 2 ? QString(t / 32 * 700, t & 32 ? ' ' : '9') : "";
-        for (int id = t % 8 * 64; kind == 3 && id < t % 8 * 64 + 64; ++id)
+        for (int id = t % 4 * 128; kind == 3 && id < t % 4 * 128 + 128; ++id)
             texts << tableText(id);
         for (const QString& text : texts.mid(kind == 3)) {
             QString shown;
@@ -222,8 +205,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     const rlimit stack{1 << 20, 1 << 20};
     setrlimit(RLIMIT_STACK, &stack);
     new QApplication(*argc, *argv); // the host sets it up; Qt leaves libFuzzer's flags alone
-    for (int id = 0; id < 512; ++id)
-        tableTexts.insert(tableText(id), id);
     return 0;
 }
 
