@@ -18,7 +18,6 @@ TEST(CommandLine, AnswersOrRefusesOrOpensTheWindows) {
         std::optional<int> status; // none: the windows open
         std::string text;          // how the answer starts
     } rows[] = {
-        {"no option",     {},                          {}, ""},
         {"-h after Qt's", {"-style", "x", "-h"},       0,  usage},
         {"-v",            {"-v"},                      0,  version},
         {"Qt's options",  {"-reverse", "-style", "x"}, {}, ""},

@@ -204,7 +204,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // A 1 MB stack, as many platforms give: endless nesting overflows it in a few hundred events.
     const rlimit stack{1 << 20, 1 << 20};
     setrlimit(RLIMIT_STACK, &stack);
-    new QApplication(*argc, *argv); // the host sets it up; Qt leaves libFuzzer's flags alone
+    new QApplication(*argc, *argv); // the host sets it up; Qt ignores libFuzzer's flags
     return 0;
 }
 
@@ -232,7 +232,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QApplication::processEvents();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    if (++inputs % 1000 == 0) // a run stopped by a signal makes no report at its exit
+    if (++inputs % 1000 == 0) // a run stopped by a signal reports nothing at its exit
         std::fprintf(stderr, "fuzz_windows: %lld inputs, %lld actions\n", inputs, actions);
     return 0;
 }

@@ -57,7 +57,7 @@ protected:
         QApplication::processEvents();
         return w;
     }
-    // The names of the windows on the screen.
+    // The windows on the screen, by name.
     QString shown() {
         QStringList names;
         for (Form* form : host().forms())
@@ -68,9 +68,6 @@ protected:
 
     static void click(Form& w, const char* name) {
         QTest::mouseClick(qobject_cast<QAbstractButton*>(w.control(name)), Qt::LeftButton);
-    }
-    static void type(Form& w, const char* name, const QString& text) {
-        qobject_cast<QLineEdit*>(w.control(name))->setText(text);
     }
     // What a text box or a label shows.
     static QString shows(Form& w, const char* name) {
